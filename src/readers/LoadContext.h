@@ -1,0 +1,28 @@
+// Everything one load works on: the boring record being filled, the tables the
+// readers consult, the notices the load raises and the state of each reader.
+#pragma once
+
+#include <vector>
+
+#include "record/BoringRecord.h"
+
+namespace tesmor {
+
+struct GeologyClassTable;
+
+struct LoadContext {
+  explicit LoadContext(BoringRecord& rec, const GeologyClassTable* geologyTable = nullptr)
+      : record(rec), geology(geologyTable) {}
+
+  BoringRecord& record;
+  // The geology-name classification used to compose pattern codes; the built-in
+  // table when null.
+  const GeologyClassTable* geology;
+
+  // Message ids raised during the load, in order, each once.
+  std::vector<int> notices;
+  void Notice(int id);
+  bool HasNotice(int id) const;
+};
+
+}  // namespace tesmor

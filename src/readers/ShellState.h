@@ -1,0 +1,16 @@
+// What the last load decided: the file kind, the last line's reader result and the
+// form (soil or rock) in which the boring is drawn.
+#pragma once
+
+namespace tesmor {
+
+inline constexpr int kSoilForm = 0;
+inline constexpr int kRockForm = 1;
+
+struct ShellState {
+  int FileKind = 0;
+  int LastLineResult = 0;
+  int FormSelector = kSoilForm;
+};
+
+}  // namespace tesmor

@@ -1,0 +1,89 @@
+// The boring record: the one in-memory copy of the boring that the program shows.
+// Heading texts addressed by slot, fifteen depth-keyed tables of texts, the
+// relative density and consistency rows and the graph captions of the rock form.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "record/TextTable.h"
+
+namespace tesmor {
+
+inline constexpr int kHeadingSlots = 90;
+// Slots 0 .. kClearedHeadingSlots-1 are emptied before each load.
+inline constexpr int kClearedHeadingSlots = 89;
+
+// Heading slots with a meaning of their own in the program.
+namespace slot {
+inline constexpr int kSurveyName = 1;
+inline constexpr int kBoringName = 5;
+inline constexpr int kCollarElevation = 13;
+inline constexpr int kDrillingAngle = 24;
+inline constexpr int kShowElevation = 36;
+inline constexpr int kTotalLength = 37;
+inline constexpr int kElevationAsText = 38;
+inline constexpr int kSurveyCompany = 39;
+inline constexpr int kRoleLabel1 = 41;
+inline constexpr int kStyle = 57;
+inline constexpr int kPageTextBefore = 61;
+inline constexpr int kStyle110 = 81;
+inline constexpr int kFileKind = 82;
+}  // namespace slot
+
+// Relative density and consistency: index = row number 1 .. 300.
+struct DensityRows {
+  static constexpr int kRows = 300;
+  std::array<double, kRows + 1> depth{};
+  std::array<int, kRows + 1> density{};
+  std::array<int, kRows + 1> consistency{};
+
+  DensityRows() { Clear(); }
+  void Clear();
+};
+
+struct BoringRecord {
+  std::array<std::string, kHeadingSlots> HeadingText;
+
+  TextTable LayerTable{LayoutOf(TableId::Layer)};
+  TextTable FaultZoneTable{LayoutOf(TableId::FaultZone)};
+  TextTable SptTable{LayoutOf(TableId::Spt)};
+  TextTable MiniRamTable{LayoutOf(TableId::MiniRam)};
+  TextTable ObservationTable{LayoutOf(TableId::Observation)};
+  TextTable WaterLevelTable{LayoutOf(TableId::WaterLevel)};
+  TextTable InSituTable{LayoutOf(TableId::InSitu)};
+  TextTable SampleTable{LayoutOf(TableId::Sample)};
+  TextTable ColourTable{LayoutOf(TableId::Colour)};
+  TextTable GeoAgeTable{LayoutOf(TableId::GeoAge)};
+  TextTable CoreRecoveryTable{LayoutOf(TableId::CoreRecovery)};
+  TextTable CoreLengthRqdTable{LayoutOf(TableId::CoreLengthRqd)};
+  TextTable DrillingConditionTable{LayoutOf(TableId::DrillingCondition)};
+  TextTable DrillingProgressTable{LayoutOf(TableId::DrillingProgress)};
+  TextTable LugeonTable{LayoutOf(TableId::Lugeon)};
+
+  DensityRows Density;
+
+  // Captions 1 .. 10 of the rock form's graph heading (index 0 unused).
+  std::array<std::string, 11> GraphCaptions;
+
+  // A counter per layer row that the legacy readers keep; emptied to 0 before a load.
+  std::array<int, 253> LayerRowCounter{};
+
+  TextTable& table(TableId id);
+  const TextTable& table(TableId id) const;
+
+  // Heading slot text; empty outside 0 .. 89.
+  const std::string& heading(int slot) const;
+  // Writes a heading slot; ignored outside 0 .. 89.
+  void setHeading(int slot, std::string_view text);
+};
+
+// Empties heading slots 0 .. 88, every cell of every table, the density rows and the
+// layer row counters, before a load.
+void ClearBoringData(BoringRecord& record);
+
+// The larger of the last layer's bottom depth and heading slot 37 (0 when empty).
+double TotalDepth(const BoringRecord& record);
+
+}  // namespace tesmor

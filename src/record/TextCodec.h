@@ -1,0 +1,34 @@
+// Decoding of file bytes into the program's UTF-8 text, and encoding back to CP932.
+//
+// Files are decoded by their bytes, not by their declaration: bytes that start with
+// a UTF-8 byte-order mark or are all well-formed UTF-8 are UTF-8; anything else is
+// CP932 (Windows-31J). Bytes that do not decode become U+FFFD; decoding never fails.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tesmor {
+
+enum class TextEncoding { Utf8, Cp932 };
+
+// True when every byte sequence of the text is well-formed UTF-8.
+bool IsWellFormedUtf8(std::string_view bytes);
+
+// The encoding of file bytes by their content.
+TextEncoding DetectEncoding(std::string_view bytes);
+
+// CP932 bytes to UTF-8; undecodable bytes become U+FFFD.
+std::string DecodeCp932(std::string_view bytes);
+
+// File bytes to UTF-8 by their content; a UTF-8 byte-order mark is dropped and
+// malformed UTF-8 never reaches the caller.
+std::string DecodeFileText(std::string_view bytes, TextEncoding* detected = nullptr);
+
+// UTF-8 text to CP932; characters CP932 cannot hold become "?".
+std::string EncodeCp932(std::string_view utf8);
+
+// UTF-8 text in the given encoding (UTF-8 is passed through).
+std::string EncodeText(std::string_view utf8, TextEncoding encoding);
+
+}  // namespace tesmor
