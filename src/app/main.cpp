@@ -1,2 +1,3 @@
-#include <cstdio>
-int main() { std::puts("tesmor"); return 0; }
+#include "app/Application.h"
+
+int main(int argc, char** argv) { return tesmor::RunTesmor(argc, argv); }

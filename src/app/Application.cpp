@@ -1,0 +1,90 @@
+#include "app/Application.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/AppMessages.h"
+#include "app/CommandLine.h"
+#include "app/MainFrame.h"
+#include "app/TesmorDoc.h"
+#include "app/Workspace.h"
+#include "readers/BoringDump.h"
+#include "readers/DataLoader.h"
+#include "settings/InstallFolder.h"
+
+namespace tesmor {
+
+namespace {
+
+void PrepareWorkspace(Workspace& ws, const CommandLine& cl) {
+  ws.installFolder = cl.settingsDir.empty() ? DefaultInstallFolder() : cl.settingsDir;
+  LoadGeologyClassification(ws.geology, ws.installFolder + "/WdtvxTesmor.mst");
+}
+
+int RunDump(const CommandLine& cl) {
+  Workspace ws;
+  PrepareWorkspace(ws, cl);
+  const LoadResult result = LoadBoringFile(cl.file, OpenPath::FileMenu, ws.record, ws.shell, &ws.geology);
+  if (!result.loaded()) {
+    std::fprintf(stderr, "%s\n", result.errorMessage(cl.file).c_str());
+    return 1;
+  }
+  const std::string json = DumpBoringJson(ws.record, ws.shell, result.notices);
+  std::fwrite(json.data(), 1, json.size(), stdout);
+  return 0;
+}
+
+bool HasDisplay() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
+int RunGui(int argc, char** argv, const CommandLine& cl) {
+  if (!HasDisplay()) {
+    std::fprintf(stderr, "tesmor: no display to open the window on; use -o OUT or --dump (see --help)\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tesmor"));
+  QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+  Workspace ws;
+  PrepareWorkspace(ws, cl);
+  CMainFrame frame(ws);
+  if (!cl.file.empty() && !frame.document().OpenThroughFramework(QString::fromLocal8Bit(cl.file.c_str()))) {
+    return 1;
+  }
+  frame.show();
+  return QApplication::exec();
+}
+
+}  // namespace
+
+int RunTesmor(int argc, char** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  const CommandLine cl = ParseCommandLine(args);
+  if (!cl.error.empty()) {
+    std::fprintf(stderr, "tesmor: %s\n\n%s", cl.error.c_str(), UsageText().c_str());
+    return 2;
+  }
+  switch (cl.mode) {
+    case RunMode::Help: std::fputs(UsageText().c_str(), stdout); return 0;
+    case RunMode::Version: std::printf("tesmor %s\n", TESMOR_VERSION); return 0;
+    case RunMode::Dump: return RunDump(cl);
+    case RunMode::Export:
+    case RunMode::Reformat:
+    case RunMode::PatternLegend:
+      std::fprintf(stderr, "tesmor: this kind of output is not available in this build yet\n");
+      return 2;
+    case RunMode::Gui: break;
+  }
+  return RunGui(argc, argv, cl);
+}
+
+}  // namespace tesmor
