@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace tesmor {
 
@@ -32,5 +33,14 @@ void LoadBuiltInGeologyClassification(GeologyClassTable& table);
 
 // The table as the built-in default table fills it (built once, read-only).
 const GeologyClassTable& BuiltInGeologyClassTable();
+
+// Code conversions of a master code such as "8600.2": the pattern number is the
+// code read as a long integer (8600, clamped to the int range); the sub-code is the
+// integer part of ((x - floor(x)) * 10 + 0.1), x the code read as a double (2).
+int PatternOfCode(std::string_view code);
+int SubCodeOfCode(std::string_view code);
+
+// The master file is read in pieces of at most this many Shift_JIS bytes.
+inline constexpr int kMasterReadWidth = 80;
 
 }  // namespace tesmor
