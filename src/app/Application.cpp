@@ -8,6 +8,7 @@
 
 #include "app/AppMessages.h"
 #include "app/CommandLine.h"
+#include "app/FontSetup.h"
 #include "app/MainFrame.h"
 #include "app/TesmorDoc.h"
 #include "app/Workspace.h"
@@ -53,6 +54,7 @@ int RunGui(int argc, char** argv, const CommandLine& cl) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tesmor"));
   QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+  InstallJapaneseFontSubstitutes();
   Workspace ws;
   PrepareWorkspace(ws, cl);
   CMainFrame frame(ws);

@@ -11,7 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/TesmorDoc.h"
 #include "app/TesmorView.h"
-#include "app/QtTestApp.h"
+#include "app/AppTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace tesmor {

@@ -1,0 +1,154 @@
+#include "app/PageOutput.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "app/QtSurface.h"
+
+namespace tesmor {
+
+namespace {
+
+constexpr double kMetresPerInch = 0.0254;
+
+bool Fail(QString* error, const QString& message) {
+  if (error != nullptr) *error = message;
+  return false;
+}
+
+bool OpenForWriting(QSaveFile& file, QString* error) {
+  if (file.open(QIODevice::WriteOnly)) return true;
+  return Fail(error, file.fileName() + ": " + file.errorString());
+}
+
+bool Commit(QSaveFile& file, QString* error) {
+  if (file.commit()) return true;
+  return Fail(error, file.fileName() + ": " + file.errorString());
+}
+
+QPageLayout LayoutOf(const PageOutputOptions& options) {
+  return QPageLayout(options.pageSize, options.orientation, QMarginsF(0, 0, 0, 0));
+}
+
+// Draws every page on a painter that has begun on a device; newPage starts the
+// next page on devices that hold several.
+template <typename NewPage>
+void DrawPages(QPainter& painter, int dpiX, int dpiY, const std::vector<int>& pages,
+               const PageDrawer& drawPage, NewPage newPage) {
+  bool first = true;
+  for (int page : pages) {
+    if (!first) newPage();
+    first = false;
+    QtSurface surface(painter, dpiX, dpiY);
+    drawPage(surface, page);
+  }
+}
+
+bool WriteSvgPage(const QString& path, int page, const PageDrawer& drawPage,
+                  const PageOutputOptions& options, QString* error) {
+  QSaveFile file(path);
+  if (!OpenForWriting(file, error)) return false;
+  const QSize size = PagePixels(options);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&file);
+  svg.setResolution(options.dpi);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setTitle(QFileInfo(path).completeBaseName());
+  QPainter painter;
+  if (!painter.begin(&svg)) return Fail(error, path + ": cannot draw");
+  DrawPages(painter, options.dpi, options.dpi, {page}, drawPage, [] {});
+  painter.end();
+  return Commit(file, error);
+}
+
+bool WritePngPage(const QString& path, int page, const PageDrawer& drawPage,
+                  const PageOutputOptions& options, QString* error) {
+  QImage image(PagePixels(options), QImage::Format_RGB32);
+  if (image.isNull()) return Fail(error, path + ": page too large for an image");
+  image.fill(Qt::white);
+  const int dotsPerMetre = static_cast<int>(std::lround(options.dpi / kMetresPerInch));
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  {
+    QPainter painter(&image);
+    DrawPages(painter, options.dpi, options.dpi, {page}, drawPage, [] {});
+  }
+  QSaveFile file(path);
+  if (!OpenForWriting(file, error)) return false;
+  if (!image.save(&file, "PNG")) return Fail(error, path + ": cannot write the image");
+  return Commit(file, error);
+}
+
+}  // namespace
+
+QSize PagePixels(const PageOutputOptions& options) {
+  // From the paper's millimetres (A3 at 300 dpi is 3508 × 4961), not its rounded points.
+  const QSizeF mm = options.pageSize.size(QPageSize::Millimeter);
+  const auto px = [&](double v) { return static_cast<int>(std::lround(v * options.dpi / 25.4)); };
+  const QSize size(px(mm.width()), px(mm.height()));
+  return options.orientation == QPageLayout::Landscape ? size.transposed() : size;
+}
+
+QString PageFilePath(const QString& path, int pageNumber, int pageCount) {
+  if (pageCount <= 1) return path;
+  const QFileInfo info(path);
+  const QString suffix = info.suffix();
+  const QString number = QStringLiteral("-%1").arg(pageNumber);
+  if (suffix.isEmpty()) return path + number;
+  return path.left(path.size() - suffix.size() - 1) + number + '.' + suffix;
+}
+
+bool WritePdf(const QString& path, const std::vector<int>& pages, const PageDrawer& drawPage,
+              const PageOutputOptions& options, QString* error) {
+  QSaveFile file(path);
+  if (!OpenForWriting(file, error)) return false;
+  {
+    QPdfWriter pdf(&file);
+    pdf.setResolution(options.dpi);
+    pdf.setPageLayout(LayoutOf(options));
+    pdf.setCreator(QStringLiteral("Tesmor"));
+    pdf.setTitle(QFileInfo(path).completeBaseName());
+    QPainter painter;
+    if (!painter.begin(&pdf)) return Fail(error, path + ": cannot draw");
+    DrawPages(painter, options.dpi, options.dpi, pages, drawPage, [&] { pdf.newPage(); });
+    painter.end();
+  }
+  return Commit(file, error);
+}
+
+bool WriteSvgPages(const QString& path, const std::vector<int>& pages, const PageDrawer& drawPage,
+                   const PageOutputOptions& options, QString* error) {
+  const int count = static_cast<int>(pages.size());
+  for (int page : pages) {
+    if (!WriteSvgPage(PageFilePath(path, page, count), page, drawPage, options, error)) return false;
+  }
+  return true;
+}
+
+bool WritePngPages(const QString& path, const std::vector<int>& pages, const PageDrawer& drawPage,
+                   const PageOutputOptions& options, QString* error) {
+  const int count = static_cast<int>(pages.size());
+  for (int page : pages) {
+    if (!WritePngPage(PageFilePath(path, page, count), page, drawPage, options, error)) return false;
+  }
+  return true;
+}
+
+bool PrintPages(QPrinter& printer, const std::vector<int>& pages, const PageDrawer& drawPage,
+                QString* error) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return Fail(error, QStringLiteral("cannot start printing"));
+  DrawPages(painter, printer.logicalDpiX(), printer.logicalDpiY(), pages, drawPage,
+            [&] { printer.newPage(); });
+  painter.end();
+  return true;
+}
+
+}  // namespace tesmor
