@@ -8,26 +8,29 @@
 
 #include "app/AppMessages.h"
 #include "app/CommandLine.h"
-#include "app/FontSetup.h"
+#include "app/ProcessSetup.h"
 #include "app/MainFrame.h"
 #include "app/TesmorDoc.h"
 #include "app/Workspace.h"
 #include "readers/BoringDump.h"
 #include "readers/DataLoader.h"
-#include "settings/InstallFolder.h"
+#include "record/Messages.h"
+#include "settings/SettingsStore.h"
 
 namespace tesmor {
 
 namespace {
 
-void PrepareWorkspace(Workspace& ws, const CommandLine& cl) {
-  ws.installFolder = cl.settingsDir.empty() ? DefaultInstallFolder() : cl.settingsDir;
-  LoadGeologyClassification(ws.geology, ws.installFolder + "/WdtvxTesmor.mst");
+// Finds the install folder (or takes --settings-dir) and loads the settings; returns
+// the messages of the install-folder search.
+std::vector<int> PrepareWorkspace(Workspace& ws, const CommandLine& cl) {
+  if (!cl.settingsDir.empty()) UseInstallFolder(ws.settingsStore, cl.settingsDir);
+  return LoadSettings(ws.settingsStore, false);
 }
 
 int RunDump(const CommandLine& cl) {
   Workspace ws;
-  PrepareWorkspace(ws, cl);
+  for (const int id : PrepareWorkspace(ws, cl)) std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str());
   const LoadResult result = LoadBoringFile(cl.file, OpenPath::FileMenu, ws.record, ws.shell, &ws.geology);
   if (!result.loaded()) {
     std::fprintf(stderr, "%s\n", result.errorMessage(cl.file).c_str());
@@ -54,9 +57,9 @@ int RunGui(int argc, char** argv, const CommandLine& cl) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tesmor"));
   QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-  InstallJapaneseFontSubstitutes();
+  SetUpQtProcess();
   Workspace ws;
-  PrepareWorkspace(ws, cl);
+  for (const int id : PrepareWorkspace(ws, cl)) ShowMessage(nullptr, id);
   CMainFrame frame(ws);
   if (!cl.file.empty() && !frame.document().OpenThroughFramework(QString::fromLocal8Bit(cl.file.c_str()))) {
     return 1;

@@ -5,6 +5,7 @@
 
 #include "app/AppMessages.h"
 #include "record/TextUtil.h"
+#include "settings/SettingsStore.h"
 
 namespace tesmor {
 
@@ -15,6 +16,7 @@ CTesmorView::CTesmorView(Workspace& workspace, QWidget* parent) : QAbstractScrol
 }
 
 void CTesmorView::OnUpdate() {
+  LoadSettings(workspace_.settingsStore, false);
   pageNumber_ = 1;
   BoringRecord& record = workspace_.record;
   bool rolesEmpty = true;

@@ -1,5 +1,6 @@
 // Everything the running program holds: the boring record and what the last load
-// decided, the geology-name table, the install folder and the current file.
+// decided, the settings with the geology-name table and the install folder, and
+// the current file.
 #pragma once
 
 #include <string>
@@ -7,14 +8,22 @@
 #include "readers/ShellState.h"
 #include "record/BoringRecord.h"
 #include "record/GeologyClassTable.h"
+#include "settings/SettingsStore.h"
 
 namespace tesmor {
 
 struct Workspace {
+  Workspace() = default;
+  Workspace(const Workspace&) = delete;  // the references below point into this object
+  Workspace& operator=(const Workspace&) = delete;
+
   BoringRecord record;
   ShellState shell;
-  GeologyClassTable geology;
-  std::string installFolder;
+  SettingsStore settingsStore;
+  GeologyClassTable& geology = settingsStore.geology;
+  // The install folder (there are no drive letters, so it is the install path; prefer
+  // UseInstallFolder to set it).
+  std::string& installFolder = settingsStore.location.installPath;
   // Path of the boring on screen (empty before the first load).
   std::string currentPath;
 };

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/FontSetup.h"
+#include "app/ProcessSetup.h"
 
 namespace tesmor::test {
 
@@ -15,7 +15,7 @@ QApplication& TestApp() {
   static char name[] = "tesmor_tests_app";
   static char* argv[] = {name, nullptr};
   static QApplication* app = new QApplication(argc, argv);
-  InstallJapaneseFontSubstitutes();
+  SetUpQtProcess();
   return *app;
 }
 

@@ -1,0 +1,12 @@
+// What every Qt process of the program sets up right after creating its
+// application object.
+#pragma once
+
+namespace tesmor {
+
+// Installs the Japanese font substitutes and puts the numeric locale back to "C"
+// (Qt adopts the user's locale, which would write "12,5" where the program's files
+// and sheets need "12.5").
+void SetUpQtProcess();
+
+}  // namespace tesmor
