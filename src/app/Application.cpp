@@ -1,13 +1,16 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/AppMessages.h"
 #include "app/CommandLine.h"
+#include "app/ExportCommand.h"
 #include "app/ProcessSetup.h"
 #include "app/MainFrame.h"
 #include "app/TesmorDoc.h"
@@ -28,17 +31,45 @@ std::vector<int> PrepareWorkspace(Workspace& ws, const CommandLine& cl) {
   return LoadSettings(ws.settingsStore, false);
 }
 
-int RunDump(const CommandLine& cl) {
-  Workspace ws;
-  for (const int id : PrepareWorkspace(ws, cl)) std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str());
-  const LoadResult result = LoadBoringFile(cl.file, OpenPath::FileMenu, ws.record, ws.shell, &ws.geology);
+void PrintMessage(int id) { std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str()); }
+
+// Settings, then the file as the File menu's Open command reads it. False (with the
+// message on stderr) when the file is not loaded.
+bool LoadForCommandLine(Workspace& ws, const CommandLine& cl, LoadResult& result) {
+  for (const int id : PrepareWorkspace(ws, cl)) PrintMessage(id);
+  result = LoadBoringFile(cl.file, OpenPath::FileMenu, ws.record, ws.shell, &ws.geology);
   if (!result.loaded()) {
     std::fprintf(stderr, "%s\n", result.errorMessage(cl.file).c_str());
-    return 1;
+    return false;
   }
+  return true;
+}
+
+int RunDump(const CommandLine& cl) {
+  Workspace ws;
+  LoadResult result;
+  if (!LoadForCommandLine(ws, cl, result)) return 1;
   const std::string json = DumpBoringJson(ws.record, ws.shell, result.notices);
   std::fwrite(json.data(), 1, json.size(), stdout);
   return 0;
+}
+
+// A Qt application object for work without a window: the offscreen platform unless
+// the caller chose one.
+std::unique_ptr<QGuiApplication> MakeHeadlessApplication(int& argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  auto app = std::make_unique<QGuiApplication>(argc, argv);
+  SetUpQtProcess();
+  return app;
+}
+
+int RunExport(int argc, char** argv, const CommandLine& cl) {
+  Workspace ws;
+  LoadResult result;
+  if (!LoadForCommandLine(ws, cl, result)) return 1;
+  for (const int id : result.notices) PrintMessage(id);
+  const auto app = MakeHeadlessApplication(argc, argv);
+  return ExportPages(cl, ws);
 }
 
 bool HasDisplay() {
@@ -82,7 +113,7 @@ int RunTesmor(int argc, char** argv) {
     case RunMode::Help: std::fputs(UsageText().c_str(), stdout); return 0;
     case RunMode::Version: std::printf("tesmor %s\n", TESMOR_VERSION); return 0;
     case RunMode::Dump: return RunDump(cl);
-    case RunMode::Export:
+    case RunMode::Export: return RunExport(argc, argv, cl);
     case RunMode::Reformat:
     case RunMode::PatternLegend:
       std::fprintf(stderr, "tesmor: this kind of output is not available in this build yet\n");

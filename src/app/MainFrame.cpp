@@ -14,6 +14,8 @@
 #include <QToolBar>
 
 #include "app/AppMessages.h"
+#include "app/DataDialogs.h"
+#include "app/PrintController.h"
 #include "app/MenuLayout.h"
 #include "app/TesmorDoc.h"
 #include "app/TesmorView.h"
@@ -45,6 +47,9 @@ CMainFrame::CMainFrame(Workspace& workspace, QWidget* parent) : QMainWindow(pare
   doc_->setParent(this);
   view_ = new CTesmorView(workspace_, this);
   setCentralWidget(view_);
+  print_ = new PrintController(workspace_, this);
+  print_->setParent(this);
+  connect(print_, &PrintController::printingEnded, view_->viewport(), qOverload<>(&QWidget::update));
 
   CreateActions();
   CreateMenus();
@@ -58,7 +63,7 @@ CMainFrame::CMainFrame(Workspace& workspace, QWidget* parent) : QMainWindow(pare
     const QRect area = screen->geometry();
     resize(area.width() * 86 / 100, area.height() * 80 / 100);
   }
-  view_->OnUpdate();
+  view_->OnInitialUpdate();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -93,6 +98,12 @@ void CMainFrame::CreateActions() {
   enable(cmd::kNextPage, [this] { view_->NextPage(); });
   enable(cmd::kSoilForm, [this] { SwitchForm(kSoilForm); });
   enable(cmd::kRockForm, [this] { SwitchForm(kRockForm); });
+  enable(cmd::kPrint, [this] { print_->Print(); });
+  enable(cmd::kPrintPreview, [this] { print_->Preview(); });
+  enable(cmd::kPrintSetup, [this] { print_->Setup(); });
+  enable(cmd::kHeadingData, [this] { RunDataDialog(new HeadingDataDialog(workspace_, this)); });
+  enable(cmd::kDataList, [this] { RunDataDialog(new DataListDialog(workspace_.record, this)); });
+  enable(cmd::kPageNumber, [this] { RunDataDialog(new PageNumberDialog(workspace_, this)); });
 
   actions_.value(cmd::kFileOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   actions_.value(cmd::kFileNew)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -206,6 +217,13 @@ void CMainFrame::OnDocumentLoaded(const QString& path) {
   setWindowTitle(QStringLiteral("%1 - Tesmorビューア").arg(QFileInfo(path).fileName()));
   UpdateFormChecks();
   view_->OnUpdate();
+}
+
+void CMainFrame::RunDataDialog(QDialog* dialog) {
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->exec();
+  UpdateFormChecks();
+  view_->viewport()->update();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

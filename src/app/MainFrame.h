@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+class QDialog;
+
 #include "app/Workspace.h"
 
 class QAction;
@@ -15,6 +17,7 @@ namespace tesmor {
 
 class CTesmorDoc;
 class CTesmorView;
+class PrintController;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -26,6 +29,7 @@ class CMainFrame : public QMainWindow {
   CTesmorDoc& document() { return *doc_; }
   CTesmorView& view() { return *view_; }
   QToolBar* toolBar() const { return toolBar_; }
+  PrintController& printing() { return *print_; }
 
   // The action of a command id (nullptr when the program has none).
   QAction* action(int id) const { return actions_.value(id, nullptr); }
@@ -43,10 +47,12 @@ class CMainFrame : public QMainWindow {
   void SwitchForm(int form);
   void UpdateFormChecks();
   void OnDocumentLoaded(const QString& path);
+  void RunDataDialog(QDialog* dialog);
 
   Workspace& workspace_;
   CTesmorDoc* doc_ = nullptr;
   CTesmorView* view_ = nullptr;
+  PrintController* print_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QAction* recentAnchor_ = nullptr;

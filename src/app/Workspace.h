@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "forms/PageModel.h"
 #include "readers/ShellState.h"
 #include "record/BoringRecord.h"
 #include "record/GeologyClassTable.h"
@@ -26,6 +27,8 @@ struct Workspace {
   std::string& installFolder = settingsStore.location.installPath;
   // Path of the boring on screen (empty before the first load).
   std::string currentPath;
+  // The page shown or printed.
+  PageModel page;
 };
 
 }  // namespace tesmor

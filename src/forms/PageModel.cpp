@@ -62,10 +62,19 @@ void CheckPageNumberBeforeKey(PageModel& page) {
   if (page.PageNumber > PageCount(page) + 10) page.PageNumber = 1;
 }
 
-void ApplyPrinterPaper(PageModel& page, int widthMm, int heightMm, int depthScale) {
+void ApplyPrinterPaper(PageModel& page, int widthMm, int heightMm) {
   page.PaperWidthMm = widthMm;
   page.PaperHeightMm = heightMm;
   page.UsableHeightMm = heightMm * 82 / 100;
+}
+
+void UseDefaultPaper(PageModel& page) {
+  page.PaperWidthMm = 280;
+  page.PaperHeightMm = 280;
+  page.UsableHeightMm = 240;
+}
+
+void FillUnsetDepthPerPage(PageModel& page, int depthScale) {
   if (page.DepthPerPage <= 0 && depthScale > 0) {
     page.DepthPerPage = depthScale * (page.UsableHeightMm - 8000 / depthScale) / 1000;
     page.PrintStartDepth = 0.0;

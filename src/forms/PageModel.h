@@ -53,8 +53,15 @@ void PageUpKey(PageModel& page);
 // Before a page key: a page number more than 10 past the page count returns to 1.
 void CheckPageNumberBeforeKey(PageModel& page);
 
-// The paper of the printer (its physical page in millimetres); recomputes the depth
-// per page when it is 0 or less.
-void ApplyPrinterPaper(PageModel& page, int widthMm, int heightMm, int depthScale);
+// The paper of the printer (its physical page in millimetres; 82 % of its height
+// is usable).
+void ApplyPrinterPaper(PageModel& page, int widthMm, int heightMm);
+
+// The 280 x 280 mm paper (240 mm usable) used while no printer answers.
+void UseDefaultPaper(PageModel& page);
+
+// A depth per page of 0 or less is computed from the usable paper height at the
+// depth scale, and the page returns to the top.
+void FillUnsetDepthPerPage(PageModel& page, int depthScale);
 
 }  // namespace tesmor

@@ -74,12 +74,18 @@ TEST(PageModel, AStepOfZeroOrLessNeverStallsOrDividesByZero) {
 TEST(PageModel, PrinterPaperSetsTheDepthPerPageWhenUnset) {
   PageModel page;
   page.DepthPerPage = 0;
-  ApplyPrinterPaper(page, 297, 420, 100);
+  ApplyPrinterPaper(page, 297, 420);
   EXPECT_EQ(page.UsableHeightMm, 344);
+  FillUnsetDepthPerPage(page, 100);
   EXPECT_EQ(page.DepthPerPage, 26);  // 100 * (344 - 80) / 1000
   page.DepthPerPage = 25;
-  ApplyPrinterPaper(page, 210, 297, 200);
+  ApplyPrinterPaper(page, 210, 297);
+  FillUnsetDepthPerPage(page, 200);
   EXPECT_EQ(page.DepthPerPage, 25);
+  page.DepthPerPage = -3;
+  UseDefaultPaper(page);
+  FillUnsetDepthPerPage(page, 200);
+  EXPECT_EQ(page.DepthPerPage, 40);  // 200 * (240 - 40) / 1000
 }
 
 TEST(PageModel, AFarPageNumberReturnsToOneBeforeAKey) {
