@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "readers/XmlReaderState.h"
 #include "record/BoringRecord.h"
 
 namespace tesmor {
@@ -23,6 +24,12 @@ struct LoadContext {
   std::vector<int> notices;
   void Notice(int id);
   bool HasNotice(int id) const;
+
+  // Boring-information files: the common reader, the DTD 1.10 pass and what both
+  // have learnt about the boring.
+  XmlPassState xml;
+  XmlPassState xml110;
+  XmlBoringFacts xmlBoring;
 };
 
 }  // namespace tesmor

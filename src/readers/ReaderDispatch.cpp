@@ -4,19 +4,32 @@
 #include <string>
 
 #include "readers/FileKind.h"
+#include "readers/RockCompletion.h"
+#include "readers/Xml110Pass.h"
+#include "readers/XmlCompletion.h"
+#include "readers/XmlReader.h"
+#include "record/Messages.h"
 #include "record/TextFile.h"
 #include "record/TextUtil.h"
 
 namespace tesmor {
 
-bool KindHasReader(int /*fileKind*/) {
+bool KindHasReader(int fileKind) {
   // The readers register here as they arrive.
-  return false;
+  return IsXmlKind(fileKind);
 }
 
-int ReadDataLine(LoadContext& /*context*/, int fileKind, std::string_view line) {
+int ReadDataLine(LoadContext& context, int fileKind, std::string_view line) {
   line = StripLineEnd(line);
   switch (fileKind) {
+    case kind::kXml110:
+      ReadXmlLine(context, line, fileKind);
+      return ReadXmlLine110(context, line, fileKind);
+    case kind::kXmlOther:
+    case kind::kXml200:
+    case kind::kXml201:
+    case kind::kXml210:
+    case kind::kXml300: return ReadXmlLine(context, line, fileKind);
     case kind::kJacicSoil: return 3;
     case kind::kRockLog: return 4;
     case kind::kTokenRock: return 1;
@@ -26,17 +39,23 @@ int ReadDataLine(LoadContext& /*context*/, int fileKind, std::string_view line) 
 }
 
 int FinishLoad(LoadContext& context, int lastLineResult) {
+  if (lastLineResult >= 200 && lastLineResult <= 202 && context.xmlBoring.gradeTableMissing) {
+    context.Notice(msg::kNoRockClassTable);
+  }
   switch (lastLineResult) {
     case 1:
     case 2:
     case 4:
       return 1;
     case 200:
-      FillObservationTopDepths(context.record);
+      CompleteXmlSoilBoring(context);
       return 0;
     case 201:
+      RockCompletion(context.record);
+      RockClassSymbols(context.record);
+      return 1;
     case 202:
-      FillObservationTopDepths(context.record);
+      RockCompletion(context.record);
       return 1;
     default:
       return 0;

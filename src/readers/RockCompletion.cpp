@@ -1,0 +1,65 @@
+#include "readers/RockCompletion.h"
+
+#include "readers/ReaderDispatch.h"
+#include "readers/RockClassSymbolLists.h"
+#include "readers/RockGraphCaptions.h"
+#include "record/TableSort.h"
+#include "record/TextUtil.h"
+
+namespace tesmor {
+
+namespace {
+bool Numeric(std::string_view text) { return StartsLikeNumber(text) > 0; }
+}  // namespace
+
+void RockCompletion(BoringRecord& record) {
+  FillObservationTopDepths(record);
+
+  TextTable& tests = record.InSituTable;
+  for (int row = 1; row <= tests.maxRows() && Numeric(tests.get(row, 1)); ++row) {
+    if (tests.get(row, 3).empty()) tests.set(row, 3, tests.get(row, 0));
+  }
+
+  SortTablesByDepth(record.DrillingProgressTable);
+  SortTablesByDepth(record.ColourTable);
+  SortTablesByDepth(record.CoreLengthRqdTable);
+
+  TextTable& cores = record.CoreLengthRqdTable;
+  const int last = cores.RowCount();
+  if (last > 0) cores.set(last, 4, std::to_string(TextToInt(cores.get(last, 4)) | 16));
+
+  FillGraphCaptions(record);
+}
+
+void FillGraphCaptions(BoringRecord& record) {
+  const bool hasN = Numeric(record.SptTable.get(1, 1));
+  const bool hasLugeon = Numeric(record.LugeonTable.get(1, 1));
+  for (std::size_t i = 0; i < kGraphCaptionPairs.size(); ++i) {
+    std::string& caption = record.GraphCaptions[i + 1];
+    caption.clear();
+    if (hasN) caption.append(kGraphCaptionPairs[i].withN);
+    if (hasLugeon) caption.append(kGraphCaptionPairs[i].withLugeon);
+  }
+  record.GraphCaptions[kGraphCaptionFlagIndex] = std::string(kGraphCaptionFlag);
+}
+
+void RockClassSymbols(BoringRecord& record) {
+  TextTable& colours = record.ColourTable;
+  for (int row = 1; row <= colours.maxRows() && Numeric(colours.get(row, 1)); ++row) {
+    for (std::size_t i = 0; i < kRockClassSymbolLists.size(); ++i) {
+      const int col = kFirstSymbolColumn + static_cast<int>(i);
+      const std::string& text = colours.get(row, col);
+      if (!Numeric(text)) continue;
+      const int code = TextToInt(text);
+      if (col == kAlterationColumn && code < kAlterationLowestCode) continue;
+      for (const CodeText& entry : kRockClassSymbolLists[i]) {
+        if (entry.code == code) {
+          colours.set(row, col, entry.text);
+          break;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace tesmor

@@ -1,0 +1,126 @@
+#include "readers/XmlRecordRows.h"
+
+#include <cmath>
+
+#include "readers/XmlConversions.h"
+#include "readers/XmlElementLoop.h"
+#include "record/GeologyComposer.h"
+#include "record/TextUtil.h"
+
+namespace tesmor {
+
+namespace {
+
+constexpr double kDepthTolerance = 0.001;
+// Keeps a difference of exactly 0.001 between two decimal texts a match.
+constexpr double kDepthSlack = 1e-9;
+
+const GeologyClassTable& GeologyOf(const LoadContext& context) {
+  return context.geology != nullptr ? *context.geology : BuiltInGeologyClassTable();
+}
+
+std::string ComposedCode(const GeologyClassTable& table, std::string& symbol, std::string_view name) {
+  int subCode = 0;
+  const int pattern = ComposeGeologyCode(table, subCode, symbol, name, {});
+  return Format("%d.%d", pattern, subCode);
+}
+
+}  // namespace
+
+bool DepthsMatch(double a, double b) { return std::fabs(a - b) <= kDepthTolerance + kDepthSlack; }
+
+int FindDepthRow(const TextTable& table, double depth, int limit, int* freeRow) {
+  if (freeRow != nullptr) *freeRow = 0;
+  for (int row = 1; row <= limit; ++row) {
+    const std::string& key = table.get(row, 1);
+    if (StartsLikeNumber(key) <= 0) {
+      if (freeRow != nullptr && table.contains(row, 1)) *freeRow = row;
+      return 0;
+    }
+    if (DepthsMatch(TextToDouble(key), depth)) return row;
+  }
+  return 0;
+}
+
+int FindOrAddDepthRow(TextTable& table, std::string_view depth, int limit) {
+  int freeRow = 0;
+  const int row = FindDepthRow(table, TextToDouble(depth), limit, &freeRow);
+  if (row > 0) return row;
+  if (freeRow > 0) table.set(freeRow, 1, depth);
+  return freeRow;
+}
+
+void OrFlags(TextTable& table, int row, int col, int bits) {
+  table.set(row, col, std::to_string(TextToInt(table.get(row, col)) | bits));
+}
+
+void WriteLayerRow(LoadContext& context, int row, std::string_view depth, std::string_view name1,
+                   std::string_view name2, std::string_view fileSymbol) {
+  TextTable& layers = context.record.LayerTable;
+  const GeologyClassTable& geology = GeologyOf(context);
+  layers.set(row, 1, depth);
+  layers.set(row, 2, name1);
+  layers.set(row, 3, name2);
+  layers.set(row, 7, "471");
+  layers.set(row, 11, "・");
+  std::string symbol(fileSymbol);
+  layers.set(row, 5, ComposedCode(geology, symbol, name1));
+  // The file's own symbol wins over the composed one.
+  layers.set(row, 8, fileSymbol.empty() ? std::string_view(symbol) : fileSymbol);
+  if (!name2.empty()) {
+    std::string symbol2;
+    layers.set(row, 6, ComposedCode(geology, symbol2, name2));
+  }
+}
+
+void WriteColourRow(BoringRecord& record, int row, std::string_view depth, std::string_view colour) {
+  TextTable& colours = record.ColourTable;
+  colours.set(row, 1, depth);
+  colours.set(row, 2, colour);
+  const bool atLayerBottom =
+      FindDepthRow(record.LayerTable, TextToDouble(depth), record.LayerTable.maxRows()) > 0;
+  colours.set(row, 9, atLayerBottom ? "4" : "0");
+}
+
+void WriteInSituRow(BoringRecord& record, int row, std::string_view name, std::string_view top,
+                    std::string_view bottom, std::string_view result) {
+  TextTable& tests = record.InSituTable;
+  tests.set(row, 0, name);
+  tests.set(row, 1, top);
+  tests.set(row, 2, bottom);
+  tests.set(row, 3, result);
+  tests.set(row, 4, "");
+  tests.set(row, 5, "");
+  tests.set(row, 6, "7");
+  tests.set(row, 7, "");
+  tests.set(row, 8, "");
+}
+
+void WriteSampleRow(BoringRecord& record, int row, std::string_view top, std::string_view bottom,
+                    std::string_view number, std::string_view methodCode, std::string_view testName) {
+  TextTable& samples = record.SampleTable;
+  samples.set(row, 1, top);
+  samples.set(row, 2, bottom);
+  samples.set(row, 3, number);
+  samples.set(row, 4, SamplingMark(methodCode));
+  samples.set(row, 5, testName);
+}
+
+std::string WaterLevelText(std::string_view depth) {
+  // Adding 0 turns a negated zero into +0.00.
+  return Format("%+.2f", -TextToDouble(depth) + 0.0);
+}
+
+bool WriteDrillingDateRow(LoadContext& context, XmlPassState& state, std::string_view depth, std::string_view date) {
+  BoringRecord& record = context.record;
+  const bool rock = context.xmlBoring.ReadAsRock();
+  TextTable& table = rock ? record.DrillingConditionTable : record.DrillingProgressTable;
+  int row = 0;
+  if (!NextRow(state, table.maxRows(), row)) return false;
+  table.set(row, 1, depth);
+  table.set(row, 2, date);
+  if (rock) table.set(row, 11, "1");
+  return true;
+}
+
+}  // namespace tesmor
