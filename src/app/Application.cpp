@@ -17,6 +17,9 @@
 #include "app/Workspace.h"
 #include "readers/BoringDump.h"
 #include "readers/DataLoader.h"
+#include "readers/FileKind.h"
+#include "readers/ReformattedLoad.h"
+#include "readers/XmlReformatter.h"
 #include "record/Messages.h"
 #include "settings/SettingsStore.h"
 
@@ -33,11 +36,13 @@ std::vector<int> PrepareWorkspace(Workspace& ws, const CommandLine& cl) {
 
 void PrintMessage(int id) { std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str()); }
 
-// Settings, then the file as the File menu's Open command reads it. False (with the
-// message on stderr) when the file is not loaded.
+// Settings, then the file as the File menu's Open command reads it (through the XML
+// reformatter with --reformat). False (with the message on stderr) when the file is
+// not loaded.
 bool LoadForCommandLine(Workspace& ws, const CommandLine& cl, LoadResult& result) {
   for (const int id : PrepareWorkspace(ws, cl)) PrintMessage(id);
-  result = LoadBoringFile(cl.file, OpenPath::FileMenu, ws.record, ws.shell, &ws.geology);
+  result = cl.reformat ? LoadBoringFileReformatted(cl.file, ws.record, ws.shell, &ws.geology)
+                       : LoadBoringFile(cl.file, OpenPath::FileMenu, ws.record, ws.shell, &ws.geology);
   if (!result.loaded()) {
     std::fprintf(stderr, "%s\n", result.errorMessage(cl.file).c_str());
     return false;
@@ -72,6 +77,29 @@ int RunExport(int argc, char** argv, const CommandLine& cl) {
   return ExportPages(cl, ws);
 }
 
+// --reformat IN -o OUT: the reformatted XML file, in the source's encoding. A file
+// that is not an XML boring file is not written (its copy would hold its first
+// lines only).
+int RunReformat(const CommandLine& cl) {
+  ReformattedXml reformatted = ReformatXmlSource(cl.file);
+  if (!reformatted.ok()) {
+    std::fprintf(stderr, "%s\n", reformatted.errorMessage(cl.file).c_str());
+    return 1;
+  }
+  if (!IsXmlKind(ReformattedKind(reformatted.text, reformatted.report))) {
+    std::fprintf(stderr, "%s\n（%s）\n", std::string(MessageText(msg::kNotBoringExchangeFile)).c_str(), cl.file.c_str());
+    return 1;
+  }
+  WriteReformattedXml(reformatted, cl.output);
+  if (!reformatted.ok()) {
+    std::fprintf(stderr, "%s\n（%s）\n", reformatted.errorMessage(cl.output).c_str(), cl.output.c_str());
+    return 1;
+  }
+  const std::string problems = reformatted.report.problemText();
+  std::fputs(problems.c_str(), stderr);
+  return 0;
+}
+
 bool HasDisplay() {
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
     const char* value = std::getenv(name);
@@ -92,8 +120,10 @@ int RunGui(int argc, char** argv, const CommandLine& cl) {
   Workspace ws;
   for (const int id : PrepareWorkspace(ws, cl)) ShowMessage(nullptr, id);
   CMainFrame frame(ws);
-  if (!cl.file.empty() && !frame.document().OpenThroughFramework(QString::fromLocal8Bit(cl.file.c_str()))) {
-    return 1;
+  if (!cl.file.empty()) {
+    const bool opened = cl.reformat ? frame.document().FormatAndOpenFile(cl.file)
+                                    : frame.document().OpenThroughFramework(QString::fromLocal8Bit(cl.file.c_str()));
+    if (!opened) return 1;
   }
   frame.show();
   return QApplication::exec();
@@ -114,7 +144,7 @@ int RunTesmor(int argc, char** argv) {
     case RunMode::Version: std::printf("tesmor %s\n", TESMOR_VERSION); return 0;
     case RunMode::Dump: return RunDump(cl);
     case RunMode::Export: return RunExport(argc, argv, cl);
-    case RunMode::Reformat:
+    case RunMode::Reformat: return RunReformat(cl);
     case RunMode::PatternLegend:
       std::fprintf(stderr, "tesmor: this kind of output is not available in this build yet\n");
       return 2;

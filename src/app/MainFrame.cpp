@@ -92,6 +92,11 @@ void CMainFrame::CreateActions() {
     connect(act, &QAction::triggered, this, slot);
   };
   enable(cmd::kFileOpen, [this] { doc_->OnFileOpen(); });
+  enable(cmd::kFormatAndOpen, [this] { doc_->OnFormatAndOpen(); });
+  enable(cmd::kFormatAndSaveAs, [this] { doc_->OnFormatAndSaveAs(); });
+  actions_.value(cmd::kFormatAndOpen)->setStatusTip(QStringLiteral("非改行のXMLファイルを整形して開く"));
+  actions_.value(cmd::kFormatAndSaveAs)->setStatusTip(QStringLiteral("XMLファイルを整形して新しい名前で保存"));
+  actions_.value(cmd::kFormatAndSaveAs)->setToolTip(QStringLiteral("整形し名前をつけて保存"));
   enable(cmd::kExit, [this] { close(); });
   enable(cmd::kFileNew, [this] { view_->OnUpdate(); });
   enable(cmd::kPreviousPage, [this] { view_->PreviousPage(); });

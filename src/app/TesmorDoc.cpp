@@ -3,8 +3,12 @@
 #include <QFileDialog>
 
 #include "app/AppMessages.h"
+#include "app/FormatSaveDialog.h"
 #include "readers/LastFolderFile.h"
+#include "readers/ReformattedLoad.h"
+#include "readers/XmlReformatter.h"
 #include "record/Messages.h"
+#include "record/TextCodec.h"
 #include "record/TextFile.h"
 #include "settings/InstallFolder.h"
 
@@ -23,9 +27,12 @@ QString OpenDialogFilter() {
 }
 }  // namespace
 
-CTesmorDoc::CTesmorDoc(Workspace& workspace, QWidget* window) : workspace_(workspace), window_(window) {}
+CTesmorDoc::CTesmorDoc(Workspace& workspace, QWidget* window)
+    : workspace_(workspace), window_(window), chooser_(PlatformFileChooser()) {}
 
-std::string CTesmorDoc::lastFolderFilePath() const { return JoinPath(workspace_.installFolder, "FileV.ndx"); }
+std::string CTesmorDoc::lastFolderFilePath() const { return installFile("FileV.ndx"); }
+
+std::string CTesmorDoc::installFile(const char* name) const { return JoinPath(workspace_.installFolder, name); }
 
 void CTesmorDoc::OnFileOpen() {
   const LastFolder last = ReadLastFolderFile(lastFolderFilePath());
@@ -50,16 +57,74 @@ bool CTesmorDoc::LoadFile(const std::string& path, OpenPath how) {
     }
     return false;
   }
+  AcceptLoad(path);
+  if (ShowNotices(result)) FormatAndOpenFile(path);
+  return true;
+}
+
+void CTesmorDoc::AcceptLoad(const std::string& path) {
   workspace_.currentPath = path;
   recent_.add(ToQString(path));
   emit recentFilesChanged();
   emit documentLoaded(ToQString(path));
+}
+
+bool CTesmorDoc::ShowNotices(const LoadResult& result) {
+  bool reformat = false;
+  for (const int id : result.notices) {
+    if (id != msg::kTryFormatAndOpen) {
+      ShowMessage(window_, id);
+      continue;
+    }
+    const std::string offer =
+        std::string(MessageText(id)) + "\n\n" + std::string(MessageText(msg::kOfferFormatAndOpen));
+    reformat = ShowMessageText(window_, ToQString(offer), MessageButtons::OkCancel) || reformat;
+  }
+  return reformat;
+}
+
+void CTesmorDoc::OnFormatAndOpen() {
+  const std::string folderFile = installFile("FileF.ndx");
+  const LastFolder last = ReadLastFolderFile(folderFile, kReformatFolderWidth);
+  const QString chosen =
+      chooser_.openFile(window_, QStringLiteral("整形して開く"), ToQString(last.folder), XmlOpenFilter());
+  if (chosen.isEmpty()) return;
+  const std::string path = ToStdString(chosen);
+  if (!FormatAndOpenFile(path)) return;
+  WriteLastFolderFile(folderFile, LastFolder{FolderOfChosenPath(path), std::string()});
+}
+
+bool CTesmorDoc::FormatAndOpenFile(const std::string& path) {
+  if (!EnsureFolder(workspace_.installFolder)) {
+    ShowMessage(window_, msg::kCannotRun);
+    return false;
+  }
+  const ReformattedXml reformatted = FormatXmlToTemp(path, workspace_.installFolder);
+  if (!reformatted.ok()) {
+    ShowMessage(window_, reformatted.errorMessageId(), path);
+    return false;
+  }
+  // The working file is loaded as written, under the source's name.
+  std::string bytes;
+  if (ReadFileBytes(TempXmlPath(workspace_.installFolder), bytes) != ReadStatus::Ok) {
+    ShowMessage(window_, msg::kNotBoringExchangeFile);
+    return false;
+  }
+  const LoadResult result = LoadReformattedText(DecodeFileText(bytes), reformatted.report, workspace_.record,
+                                                workspace_.shell, &workspace_.geology);
+  if (!result.loaded()) {
+    ShowMessage(window_, result.errorMessageId(), path);
+    return false;
+  }
+  AcceptLoad(path);
   ShowNotices(result);
+  if (reformatted.report.hasProblems()) ShowMessageText(window_, ToQString(reformatted.report.problemText()));
   return true;
 }
 
-void CTesmorDoc::ShowNotices(const LoadResult& result) {
-  for (const int id : result.notices) ShowMessage(window_, id);
+void CTesmorDoc::OnFormatAndSaveAs() {
+  FormatSaveDialog dialog(workspace_.installFolder, chooser_, window_);
+  dialog.exec();
 }
 
 }  // namespace tesmor

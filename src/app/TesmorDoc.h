@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QString>
 #include <string>
+#include <utility>
 
+#include "app/FileChooser.h"
 #include "app/RecentFiles.h"
 #include "app/Workspace.h"
 #include "readers/DataLoader.h"
@@ -34,8 +36,26 @@ class CTesmorDoc : public QObject {
   // announces it. Shared by both ways of opening.
   bool LoadFile(const std::string& path, OpenPath how);
 
+  // 整形して開く: choose an XML file, reformat it into TesmorTmp.xml and load that
+  // under the chosen file's name.
+  void OnFormatAndOpen();
+
+  // 整形し名前をつけて保存: the dialog that reformats a file and saves the result
+  // under a new name.
+  void OnFormatAndSaveAs();
+
+  // Reformats a file into TesmorTmp.xml and loads that under the file's own path;
+  // shows what the reformatter found. False when nothing was loaded (the user has
+  // been told why).
+  bool FormatAndOpenFile(const std::string& path);
+
   // The last-folder file of the Open command.
   std::string lastFolderFilePath() const;
+  // A file of the install folder.
+  std::string installFile(const char* name) const;
+
+  // The file dialogs the commands use.
+  void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
   RecentFiles& recentFiles() { return recent_; }
 
@@ -45,11 +65,16 @@ class CTesmorDoc : public QObject {
   void recentFilesChanged();
 
  private:
-  void ShowNotices(const LoadResult& result);
+  // Shows the notices of a load; true when the user accepted the offer of notice
+  // 204 to open the file again through the reformatter.
+  bool ShowNotices(const LoadResult& result);
+  // The path becomes the document's and the new boring is announced.
+  void AcceptLoad(const std::string& path);
 
   Workspace& workspace_;
   QWidget* window_;
   RecentFiles recent_;
+  FileChooser chooser_;
 };
 
 }  // namespace tesmor

@@ -16,6 +16,7 @@ int LoadResult::errorMessageId() const {
     case LoadStatus::NotReadable: return msg::kNotReadable;
     case LoadStatus::NotYetReadable: return msg::kKindNotYetReadable;
     case LoadStatus::TooLarge: return msg::kFileTooLarge;
+    case LoadStatus::NotBoringExchangeFile: return msg::kNotBoringExchangeFile;
   }
   return msg::kNotReadable;
 }

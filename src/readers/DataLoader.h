@@ -32,6 +32,7 @@ enum class LoadStatus {
   NotReadable,     // 4008: no known kind in the first six lines
   NotYetReadable,  // a known kind without a reader in this program
   TooLarge,        // larger than the program reads
+  NotBoringExchangeFile,  // 203: reformatted, but not an XML boring file
 };
 
 struct KindDetection {

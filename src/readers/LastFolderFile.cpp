@@ -6,14 +6,14 @@
 
 namespace tesmor {
 
-LastFolder ReadLastFolderFile(const std::string& filePath) {
+LastFolder ReadLastFolderFile(const std::string& filePath, int folderWidth) {
   LastFolder last;
   std::string bytes;
   if (ReadFileBytes(filePath, bytes, 64 * 1024) != ReadStatus::Ok) return last;
   const std::string text = DecodeFileText(bytes);
   LineSource source(text);
   std::string_view line;
-  if (source.NextLine(line)) last.folder = std::string(SjisPrefix(line, 80));
+  if (source.NextLine(line)) last.folder = std::string(SjisPrefix(line, folderWidth));
   if (source.NextLine(line)) last.path = std::string(line);
   return last;
 }

@@ -37,6 +37,7 @@ constexpr std::array kMessages = {
     Entry{msg::kSaveProgramInFolder, "Tesmor.exe を適当なフォルダに保存して下さい"},
     Entry{msg::kCannotCreateFont, "Can't create font"},
     Entry{msg::kFileTooLarge, "ファイルが大きすぎて読み込めません\n（%1）"},
+    Entry{msg::kOfferFormatAndOpen, "このファイルを今すぐ「整形して開く」で開き直しますか？"},
 };
 }  // namespace
 

@@ -27,6 +27,7 @@ inline constexpr int kWindowsFolderNotFound = 9003;
 inline constexpr int kSaveProgramInFolder = 9004;
 inline constexpr int kCannotCreateFont = 9005;
 inline constexpr int kFileTooLarge = 9006;
+inline constexpr int kOfferFormatAndOpen = 9007;
 }  // namespace msg
 
 // The text of a message id; empty for an unknown id.
