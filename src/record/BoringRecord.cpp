@@ -56,6 +56,10 @@ void ClearBoringData(BoringRecord& record) {
   for (int t = 0; t < kTableCount; ++t) record.table(static_cast<TableId>(t)).Clear();
   record.Density.Clear();
   record.LayerRowCounter.fill(0);
+  // The captions describe the rock data of the boring they were made for; a boring
+  // without rock data (drawn on the rock form on request) must not show the captions
+  // of the file opened before.
+  for (auto& caption : record.GraphCaptions) caption.clear();
 }
 
 double TotalDepth(const BoringRecord& record) {

@@ -79,8 +79,8 @@ struct BoringRecord {
   void setHeading(int slot, std::string_view text);
 };
 
-// Empties heading slots 0 .. 88, every cell of every table, the density rows and the
-// layer row counters, before a load.
+// Empties heading slots 0 .. 88, every cell of every table, the density rows, the
+// layer row counters and the graph captions, before a load.
 void ClearBoringData(BoringRecord& record);
 
 // The larger of the last layer's bottom depth and heading slot 37 (0 when empty).

@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 #include "record/SjisText.h"
 
@@ -55,6 +57,14 @@ bool IsWellFormedUtf8(std::string_view bytes) {
   std::size_t i = 0;
   const std::size_t n = bytes.size();
   while (i < n) {
+    // ASCII runs, eight bytes at a time.
+    while (i + 8 <= n) {
+      std::uint64_t word;
+      std::memcpy(&word, bytes.data() + i, sizeof word);
+      if ((word & 0x8080808080808080ULL) != 0) break;
+      i += 8;
+    }
+    if (i >= n) break;
     const auto c = static_cast<unsigned char>(bytes[i]);
     if (c < 0x80) {
       ++i;
@@ -150,11 +160,13 @@ std::string DecodeCp932(std::string_view bytes) {
 }
 
 std::string DecodeFileText(std::string_view bytes, TextEncoding* detected) {
-  const TextEncoding enc = DetectEncoding(bytes);
+  const bool bom = bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
+  if (bom) bytes.remove_prefix(kUtf8Bom.size());
+  const bool wellFormed = IsWellFormedUtf8(bytes);
+  const TextEncoding enc = bom || wellFormed ? TextEncoding::Utf8 : TextEncoding::Cp932;
   if (detected != nullptr) *detected = enc;
   if (enc == TextEncoding::Cp932) return DecodeCp932(bytes);
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
-  if (IsWellFormedUtf8(bytes)) return std::string(bytes);
+  if (wellFormed) return std::string(bytes);
   // A byte-order mark followed by malformed bytes: keep what is well formed.
   std::string out;
   out.reserve(bytes.size());

@@ -52,6 +52,7 @@ TEST(BoringRecord, ClearEmptiesEverythingButSlot89) {
   r.Density.depth[3] = 2.5;
   r.Density.density[3] = 2;
   r.LayerRowCounter[4] = 7;
+  r.GraphCaptions[3] = "Ｎ値－深度 ";
   ClearBoringData(r);
   for (int s = 0; s < 89; ++s) EXPECT_EQ(r.heading(s), "") << s;
   EXPECT_EQ(r.heading(89), "x");
@@ -61,6 +62,7 @@ TEST(BoringRecord, ClearEmptiesEverythingButSlot89) {
   EXPECT_EQ(r.Density.density[3], -1);
   EXPECT_EQ(r.Density.consistency[300], -1);
   EXPECT_EQ(r.LayerRowCounter[4], 0);
+  EXPECT_EQ(r.GraphCaptions[3], "");
 }
 
 }  // namespace
