@@ -7,12 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "app/FontSetup.h"
+#include "BenchApp.h"
 #include "app/PageOutput.h"
 #include "app/QtSurface.h"
 #include "draw/CalibrationPage.h"
@@ -23,14 +22,7 @@
 namespace tesmor {
 namespace {
 
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "tesmor_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication app(argc, argv);
-  InstallJapaneseFontSubstitutes();
-}
+void EnsureApp() { EnsureBenchApp(); }
 
 void DrawPage(Surface& surface) {
   PageTransform transform;

@@ -15,6 +15,7 @@
 #include "app/ExportCommand.h"
 #include "app/ProcessSetup.h"
 #include "app/MainFrame.h"
+#include "app/PatternLegendOutput.h"
 #include "app/TesmorDoc.h"
 #include "app/Workspace.h"
 #include "readers/BoringDump.h"
@@ -112,6 +113,13 @@ int RunReformat(const CommandLine& cl) {
   return 0;
 }
 
+int RunLegend(int argc, char** argv, const CommandLine& cl) {
+  Workspace ws;
+  for (const int id : PrepareWorkspace(ws, cl)) PrintMessage(id);
+  const auto app = MakeHeadlessApplication(argc, argv);
+  return RunPatternLegend(cl, ws.settingsStore);
+}
+
 bool HasDisplay() {
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
     const char* value = std::getenv(name);
@@ -157,9 +165,7 @@ int RunTesmor(int argc, char** argv) {
     case RunMode::Dump: return RunDump(cl);
     case RunMode::Export: return RunExport(argc, argv, cl);
     case RunMode::Reformat: return RunReformat(cl);
-    case RunMode::PatternLegend:
-      std::fprintf(stderr, "tesmor: this kind of output is not available in this build yet\n");
-      return 2;
+    case RunMode::PatternLegend: return RunLegend(argc, argv, cl);
     case RunMode::Gui: break;
   }
   return RunGui(argc, argv, cl);
