@@ -84,6 +84,25 @@ TEST_F(MainFrameTest, FormSwitchAsksFirstAndCancelKeepsTheForm) {
   EXPECT_EQ(messages_.size(), 2);
 }
 
+TEST_F(MainFrameTest, OpeningAFileFillsTheRecordAndChoosesTheForm) {
+  CMainFrame frame(ws_);
+  ASSERT_TRUE(frame.document().OpenThroughFramework(
+      QString::fromStdString(test::FixturePath("real/KKRDB_BEDKK53350245015.sjis.xml"))));
+  EXPECT_EQ(ws_.record.heading(82), "203");
+  EXPECT_EQ(ws_.shell.FormSelector, 1);
+  EXPECT_TRUE(frame.action(cmd::kRockForm)->isChecked());
+  EXPECT_TRUE(frame.windowTitle().startsWith(QStringLiteral("KKRDB_BEDKK53350245015.sjis.xml")));
+  EXPECT_EQ(frame.document().recentFiles().entries().value(0),
+            QString::fromStdString(test::FixturePath("real/KKRDB_BEDKK53350245015.sjis.xml")));
+  EXPECT_TRUE(messages_.isEmpty());
+
+  ASSERT_TRUE(frame.document().OpenThroughFramework(
+      QString::fromStdString(test::FixturePath("real/BOREHOLE_FUKUI_VER4_18000230652004105-BED0004.utf8.xml"))));
+  EXPECT_EQ(ws_.record.heading(82), "199");
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_EQ(messages_[0], QStringLiteral("XMLのDTDバージョンが未対応または不明です."));
+}
+
 TEST_F(MainFrameTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   CMainFrame frame(ws_);
   ws_.record.setHeading(1, "previous");
