@@ -105,8 +105,9 @@ void Reformatter::Tag(std::string_view tag) {
     WriteLine(element);
   } else {
     FlushPending(true);
-    pending_ = "<";
-    pending_.append(tag).append(">");
+    pending_.clear();
+    pending_.push_back('<');
+    pending_.append(tag).push_back('>');
   }
 }
 
