@@ -15,14 +15,11 @@ tesmor=build/release/src/app/tesmor
 example=examples/soil-boring.xml
 mkdir -p out
 
-if "${tesmor}" -o out/example.pdf "${example}" 2>/dev/null; then
-  "${tesmor}" -o out/example.png --export-dpi 150 "${example}"
-  echo "Rendered ${example} to out/example.pdf and out/example-*.png"
-else
-  # Until the sheet can be drawn, show what the program read from the file.
-  "${tesmor}" --dump "${example}" > out/example.json
-  echo "Loaded ${example}; the boring record is in out/example.json"
-fi
+rm -f out/example.pdf out/example*.png
+"${tesmor}" -o out/example.pdf "${example}"
+"${tesmor}" -o out/example.png --export-dpi 150 "${example}"
+echo "Rendered ${example}:"
+ls -1 out/example.pdf out/example*.png
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   "${tesmor}" "${example}" &
