@@ -45,7 +45,8 @@ struct GridColours {
 // Tops of the relative density and consistency labels, rows 1 ... 300, prepared
 // before the body is drawn (soil form) and read by those two columns.
 struct DensityLabelTops {
-  std::array<double, DensityRows::kRows + 1> top{};
+  std::array<double, DensityRows::kRows + 1> top{};             // relative density
+  std::array<double, DensityRows::kRows + 1> consistencyTop{};  // consistency
   int rows = 0;
 };
 

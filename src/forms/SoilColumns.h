@@ -3,14 +3,12 @@
 // page's SheetPass (see SheetPass.h for what holds when it is called).
 #pragma once
 
+#include "forms/DescriptionColumn.h"
+#include "forms/GeologicalAge.h"
 #include "forms/SheetPass.h"
+#include "forms/WaterLevels.h"
 
 namespace tesmor {
-
-// Water levels (WaterLevelTable) in the form's water-level column: the clipped
-// first pass with the other data columns, and the unclipped pass after them.
-void DrawWaterLevels(Canvas& dc, SheetPass& pass);
-void DrawWaterLevelsUnclipped(Canvas& dc, SheetPass& pass);
 
 // Standard penetration tests (SptTable), columns 14 to 20 with the N-value plot on
 // pass.graph.
@@ -37,14 +35,8 @@ void DrawInSituColumns(Canvas& dc, SheetPass& pass);
 // Samples (SampleTable), columns 24 to 27.
 void DrawSampleColumns(Canvas& dc, SheetPass& pass);
 
-// Geological age (GeoAgeTable) in the form's age column.
-void DrawGeologicalAge(Canvas& dc, SheetPass& pass);
-
 // Drilling dates (DrillingConditionTable), column 28.
 void DrawDrillingDates(Canvas& dc, SheetPass& pass);
-
-// Description (ObservationTable) in the form's description column, font 4.
-void DrawDescriptionColumn(Canvas& dc, SheetPass& pass);
 
 // Elevation, thickness, depth, geology column, soil classification and colour tone
 // (LayerTable), columns 2 to 7; after the clip is restored.
