@@ -47,22 +47,23 @@ std::vector<StackedCharacter> StackedCharacters(std::string_view text) {
 }
 
 void DrawStackedText(Canvas& dc, const SheetPass& pass, double x, double top,
-                     const std::vector<StackedCharacter>& characters) {
+                     const std::vector<StackedCharacter>& characters, double scale) {
   const FontSetting& body = pass.sheet.settings.fonts[kBodyFont];
   const unsigned align = dc.surface.TextAlign();
   SetTextAlign(dc, TA_CENTER | TA_TOP);
+  if (scale != 1.0) SelectSheetFont(dc, body, kPointFactor * scale);
   bool smallSelected = false;
   double y = top;
   for (const StackedCharacter& c : characters) {
     if (c.small != smallSelected) {
-      SelectSheetFont(dc, body, kPointFactor * (c.small ? kSmallFactor : 1.0));
+      SelectSheetFont(dc, body, kPointFactor * scale * (c.small ? kSmallFactor : 1.0));
       smallSelected = c.small;
     }
-    const double shift = c.small ? kSmallShift * pass.charWidth : 0.0;
+    const double shift = c.small ? kSmallShift * pass.charWidth * scale : 0.0;
     DrawTextAt(dc, x + shift, y, c.text);
-    y += pass.charHeight;
+    y += pass.charHeight * scale;
   }
-  if (smallSelected) SelectBodyFont(dc, pass);
+  if (smallSelected || scale != 1.0) SelectBodyFont(dc, pass);
   SetTextAlign(dc, align);
 }
 

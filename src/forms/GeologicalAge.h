@@ -28,8 +28,9 @@ struct StackedCharacter {
 std::vector<StackedCharacter> StackedCharacters(std::string_view text);
 
 // Draws stacked characters downwards from `top` centred on x, one character height
-// apart; small kana with a font of 0.7 times the body font. Restores the body font.
+// apart; small kana with a font of 0.7 times the body font. With `scale` the whole
+// stack is set that much smaller. Restores the body font.
 void DrawStackedText(Canvas& dc, const SheetPass& pass, double x, double top,
-                     const std::vector<StackedCharacter>& characters);
+                     const std::vector<StackedCharacter>& characters, double scale = 1.0);
 
 }  // namespace tesmor

@@ -12,6 +12,7 @@
 #include "forms/ColumnText.h"
 #include "forms/DepthLabels.h"
 #include "forms/GeologyPattern.h"
+#include "forms/LayerRows.h"
 #include "forms/SoilColumns.h"
 #include "record/TextUtil.h"
 
@@ -29,55 +30,6 @@ constexpr int kDensityColumn = 8;
 constexpr double kPatternInset = 0.1;   // the pattern stops short of the column's right line
 constexpr double kTextMargin = 0.15;    // texts keep this far from the column lines
 constexpr double kBoundaryInset = 0.6;  // the name column's boundary is drawn in three pieces
-constexpr double kTiny = 0.0001;
-
-// Presence bit of a layer row of its own (the readers write 471 or 503).
-constexpr int kLayerPresent = 1;
-
-struct Layer {
-  int row = 0;
-  double top = 0.0;
-  double bottom = 0.0;
-  bool boundary = false;    // draws elevation, thickness and depth at its bottom
-  double layerTop = 0.0;    // top of the layer its thickness is measured from
-};
-
-// A row is a layer boundary of its own (not only a change of colour) when the reader
-// marked it present, split its name at "・", or gave it a geology name or a pattern.
-bool HasBoundaryTexts(const TextTable& t, int row) {
-  return (TextToInt(t.get(row, 7)) & kLayerPresent) != 0 || t.get(row, 11) == "・" ||
-         !TrimBlanks(t.get(row, 2)).empty() || StartsLikeNumber(t.get(row, 5)) > 0;
-}
-
-std::vector<Layer> LayersOf(const TextTable& t) {
-  std::vector<Layer> layers;
-  double top = 0.0;
-  double layerTop = 0.0;
-  for (int row = 1; row <= t.RowCount(); ++row) {
-    Layer l;
-    l.row = row;
-    l.top = top;
-    l.bottom = TextToDouble(t.get(row, 1));
-    l.boundary = HasBoundaryTexts(t, row);
-    l.layerTop = layerTop;
-    if (l.boundary) layerTop = l.bottom;
-    top = l.bottom;
-    layers.push_back(l);
-  }
-  return layers;
-}
-
-// The name text of a layer: name 1, then the separator and name 2, then the symbol in
-// brackets when the settings ask for it.
-std::string NameText(const TextTable& t, int row, const Settings& s) {
-  std::string name = t.get(row, 2);
-  if (!TrimBlanks(t.get(row, 3)).empty()) name += t.get(row, 11) + t.get(row, 3);
-  const std::string_view symbol = TrimBlanks(t.get(row, 8));
-  if (s.attachGeologySymbol != 0 && !symbol.empty()) name += " (" + std::string(symbol) + ")";
-  return name;
-}
-
-bool InPage(const SheetPass& pass, double y) { return y > pass.pageTop + kTiny && y <= pass.pageBottom + kTiny; }
 
 // Texts of one column placed inside their layers: above the layer's bottom when the
 // layer (or the part of it the page shows) is thick enough, else from its top, and
@@ -119,20 +71,15 @@ class CellTexts {
 void DrawBoundaryTexts(Canvas& dc, const SheetPass& pass, const std::vector<Layer>& layers) {
   const ColumnGeometry& g = pass.columns;
   const int w = pass.sheet.settings.ruleLineWidth;
-  const double h = pass.charHeight;
   std::vector<const Layer*> shown;
+  std::vector<double> depths;
   for (const Layer& l : layers) {
-    if (l.boundary && InPage(pass, l.bottom)) shown.push_back(&l);
+    if (l.boundary && BoundaryInPage(pass, l.bottom)) {
+      shown.push_back(&l);
+      depths.push_back(l.bottom);
+    }
   }
-  std::vector<double> base(shown.size());
-  for (std::size_t i = shown.size(); i-- > 0;) {
-    base[i] = shown[i]->bottom;
-    if (i + 1 < shown.size()) base[i] = std::min(base[i], base[i + 1] - h);
-  }
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    const double floor = i == 0 ? pass.pageTop + h : base[i - 1] + h;
-    if (base[i] < floor && shown[i]->bottom >= floor) base[i] = floor;
-  }
+  const std::vector<double> base = BoundaryLabelBaselines(pass, depths);
   SetTextAlign(dc, TA_CENTER | TA_BOTTOM);
   for (std::size_t i = 0; i < shown.size(); ++i) {
     const Layer& l = *shown[i];
@@ -175,7 +122,7 @@ void DrawLayerColumns(Canvas& dc, SheetPass& pass) {
     DrawLine(dc, x1, top, x1, bottom, PS_SOLID, w, 0);
   }
   for (const Layer& l : layers) {
-    if (!InPage(pass, l.bottom)) continue;
+    if (!BoundaryInPage(pass, l.bottom)) continue;
     const double b = l.bottom;
     const double left = g.Left(kNameColumn);
     const double right = g.Right(kNameColumn);
@@ -197,7 +144,7 @@ void DrawLayerColumns(Canvas& dc, SheetPass& pass) {
   CellTexts names(dc, pass, kNameColumn);
   CellTexts colours(dc, pass, kColourColumn);
   for (const Layer& l : layers) {
-    if (l.boundary) names.Add(l.layerTop, l.bottom, NameText(t, l.row, s));
+    if (l.boundary) names.Add(l.layerTop, l.bottom, LayerNameText(t, l.row, s));
     colours.Add(l.top, l.bottom, t.get(l.row, 4));
   }
   SetTextAlign(dc, align);

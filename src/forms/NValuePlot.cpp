@@ -70,7 +70,7 @@ void DrawNotes(Canvas& dc, const NValuePlotStyle& style, const NValuePoint& p) {
   if (p.penetration == 0 && !style.noteZeroPenetration.empty()) {
     const double gap = arrow ? kArrowLength + kNoteClearance : kNoPenetrationNoteX;
     SetTextAlign(dc, TA_RIGHT | TA_TOP);
-    DrawTextAt(dc, style.graphLeft + style.blowLimit - std::max(gap, kNoPenetrationNoteX), y,
+    DrawTextAt(dc, NValuePlotX(style, style.blowLimit) - std::max(gap, kNoPenetrationNoteX), y,
                style.noteZeroPenetration);
   }
 }
@@ -102,7 +102,7 @@ NValuePlotStyle NValuePlotStyleOf(const SheetPass& pass, double graphLeft) {
 }
 
 double NValuePlotX(const NValuePlotStyle& style, double nValue) {
-  return style.graphLeft + std::clamp(nValue, 0.0, static_cast<double>(style.blowLimit));
+  return style.graphLeft + style.unit * std::clamp(nValue, 0.0, static_cast<double>(style.blowLimit));
 }
 
 void DrawNValuePlot(Canvas& dc, const SheetPass& pass, const NValuePlotStyle& style,

@@ -34,6 +34,7 @@ int BlowLimit(const Settings& settings);
 
 struct NValuePlotStyle {
   double graphLeft = 0.0;  // x of N = 0
+  double unit = 1.0;       // x per blow: one millimetre, or one division of a graph of other scale
   int blowLimit = 50;      // points above it stand at the limit with an arrow
   int overflowSymbol = 1;  // plotOverflowSymbol: 0 "○", 1 "－,→", 2 "－,→と○"
   bool blackDot = true;    // plotNAsBlackDot
@@ -46,7 +47,7 @@ struct NValuePlotStyle {
 // The style the settings of the page give, on a graph whose N = 0 lies at graphLeft.
 NValuePlotStyle NValuePlotStyleOf(const SheetPass& pass, double graphLeft);
 
-// x of a point on the graph: graphLeft + N, N held to 0 ... blowLimit.
+// x of a point on the graph: graphLeft + N × unit, N held to 0 ... blowLimit.
 double NValuePlotX(const NValuePlotStyle& style, double nValue);
 
 // Draws the points (in the order given, normally by depth): the joining lines, the

@@ -10,7 +10,8 @@ namespace tesmor {
 // Colour tone and the six rock classes (ColourTable), columns 6 to 11 and 16.
 void DrawRockProperties(Canvas& dc, SheetPass& pass);
 
-// N values (SptTable) in column 19 and their plot on pass.graph.
+// N values (SptTable) in column 19, their plot on pass.graph, and the depth data of
+// rockSptDepthData in column 20.
 void DrawRockSpt(Canvas& dc, SheetPass& pass);
 
 // In-situ tests (InSituTable), column 22.
@@ -23,7 +24,7 @@ void DrawLaboratoryTests(Canvas& dc, SheetPass& pass);
 // CoreLengthRqdTable), column 15.
 void DrawCoreGraph(Canvas& dc, SheetPass& pass);
 
-// Lugeon tests (LugeonTable), columns 19 to 22.
+// Lugeon tests (LugeonTable): values in column 19, P-Q diagrams in column 21.
 void DrawLugeonTests(Canvas& dc, SheetPass& pass);
 
 // Drilling conditions (DrillingConditionTable), columns 24, 25 and 28 to 32.
@@ -33,7 +34,8 @@ void DrawDrillingConditions(Canvas& dc, SheetPass& pass);
 void DrawDrillingProgress(Canvas& dc, SheetPass& pass);
 
 // Elevation, depth, geology column and rock classification with the fault zones
-// (LayerTable, FaultZoneTable), columns 2 to 5; after the clip is restored.
+// (LayerTable, FaultZoneTable), columns 2 to 5; after the clip is restored, held to
+// the page's depth range.
 void DrawRockLayerColumns(Canvas& dc, SheetPass& pass);
 
 }  // namespace tesmor

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "draw/TextOps.h"
 #include "forms/HeadingBand.h"
 #include "record/TextUtil.h"
 
@@ -85,6 +86,14 @@ constexpr double kValueCaptionBottom = -0.75;
 constexpr double kGraphCaptionRow1 = 2.2;
 constexpr double kGraphCaptionRow2 = 3.8;
 
+// With Lugeon tests, captions 5 to 8 explain the marks of the P-Q diagrams, one a
+// row under the graph's captions, from its left edge.
+constexpr int kFirstLegendCaption = 5;
+constexpr int kLastLegendCaption = 8;
+constexpr double kLegendRow = 5.0;
+constexpr double kLegendRowStep = 1.1;
+constexpr double kLegendInset = 1.0;
+
 }  // namespace
 
 void DrawRockHeadings(Canvas& dc, SheetPass& pass) {
@@ -100,6 +109,15 @@ void DrawRockHeadings(Canvas& dc, SheetPass& pass) {
   const std::string chart = "（" + captions[3] + " ）図";
   DrawHeadingItem(dc, pass, Centred(21, 21, kGraphCaptionRow1, test));
   DrawHeadingItem(dc, pass, Centred(21, 21, kGraphCaptionRow2, chart));
+  SetTextAlign(dc, TA_LEFT | TA_TOP);
+  double row = kLegendRow;
+  for (int i = kFirstLegendCaption; i <= kLastLegendCaption; ++i) {
+    const std::string& caption = captions[static_cast<std::size_t>(i)];
+    if (caption.empty()) continue;
+    DrawTextMiddle(dc, pass.graph.left + kLegendInset, HeadingRowY(row - 0.5), HeadingRowY(row + 0.5),
+                   pass.charHeight, caption);
+    row += kLegendRowStep;
+  }
 }
 
 }  // namespace tesmor

@@ -1,0 +1,76 @@
+// The rock properties of ColourTable: the colour tone (column 2) in column 6, the
+// classes 硬軟, コア形状, 割れ目, 風化 and 変質 (columns 3 to 7) in columns 7 to 11 and
+// 岩級 (column 8) in column 16.
+//
+// A row's bottom depth ends a cell only in the columns whose value the row holds:
+// the presence bits of column 9 tell which classes a row carries (8 << kind) and
+// whether it was made by a class record alone (1 and 2, so without a colour tone).
+// A class that is not in a row goes on through it. The boundary under a cell is a
+// whole line where the row's depth is also a layer boundary (bit 4) and only its two
+// end pieces inside a layer, so that class changes inside a layer read apart from
+// the layer boundaries. Rows without presence bits end every cell with a whole line.
+#include <array>
+
+#include "forms/CellColumn.h"
+#include "forms/RockColumns.h"
+#include "record/TextUtil.h"
+
+namespace tesmor {
+
+namespace {
+
+constexpr int kBitClassRecord = 3;  // 1 and 2: a row made by a class record
+constexpr int kBitLayerBoundary = 4;
+constexpr int kFirstClassBit = 8;
+constexpr double kEndPiece = 0.5;
+
+struct PropertyColumn {
+  int tableColumn;  // ColourTable column
+  int sheetColumn;  // rock form column
+};
+
+// Colour tone, then the six classes in kind order.
+constexpr std::array<PropertyColumn, 7> kPropertyColumns = {{
+    {2, 6}, {3, 7}, {4, 8}, {5, 9}, {6, 10}, {7, 11}, {8, 16},
+}};
+
+struct RowBits {
+  bool known = false;  // column 9 holds presence bits
+  int bits = 0;
+};
+
+RowBits BitsOf(const TextTable& table, int row) {
+  const std::string& text = table.get(row, 9);
+  if (StartsLikeNumber(text) <= 0) return {};
+  return {true, TextToInt(text)};
+}
+
+// Whether the row ends a cell of the property in table column `column`.
+bool RowHolds(const TextTable& table, int row, int column, const RowBits& bits) {
+  if (!bits.known || !TrimBlanks(table.get(row, column)).empty()) return true;
+  if (column == 2) return (bits.bits & kBitClassRecord) != kBitClassRecord;
+  return (bits.bits & (kFirstClassBit << (column - 3))) != 0;
+}
+
+}  // namespace
+
+void DrawRockProperties(Canvas& dc, SheetPass& pass) {
+  const TextTable& table = pass.sheet.record.ColourTable;
+  const int rows = table.RowCount();
+  for (const PropertyColumn& property : kPropertyColumns) {
+    const int k = property.sheetColumn;
+    CellColumn column(dc, pass, {pass.columns.Left(k), pass.columns.Right(k), kEndPiece, true});
+    double top = 0.0;
+    for (int row = 1; row <= rows; ++row) {
+      const RowBits bits = BitsOf(table, row);
+      if (!RowHolds(table, row, property.tableColumn, bits)) continue;
+      const double bottom = TextToDouble(table.get(row, 1));
+      if (top > pass.pageBottom) break;
+      const bool layerBoundary = !bits.known || (bits.bits & kBitLayerBoundary) != 0;
+      column.AddCell(top, bottom, table.get(row, property.tableColumn), layerBoundary);
+      top = bottom;
+    }
+  }
+}
+
+}  // namespace tesmor
