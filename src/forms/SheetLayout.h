@@ -10,10 +10,9 @@
 #include <array>
 #include <string_view>
 
-namespace tesmor {
+#include "record/FormKind.h"
 
-inline constexpr int kSoilForm = 0;
-inline constexpr int kRockForm = 1;
+namespace tesmor {
 
 inline constexpr int kSoilColumnCount = 29;
 inline constexpr int kRockColumnCount = 33;

@@ -2,10 +2,9 @@
 // form (soil or rock) in which the boring is drawn.
 #pragma once
 
-namespace tesmor {
+#include "record/FormKind.h"
 
-inline constexpr int kSoilForm = 0;
-inline constexpr int kRockForm = 1;
+namespace tesmor {
 
 struct ShellState {
   int FileKind = 0;
