@@ -32,7 +32,7 @@ CTesmorDoc::CTesmorDoc(Workspace& workspace, QWidget* window)
 
 std::string CTesmorDoc::lastFolderFilePath() const { return installFile("FileV.ndx"); }
 
-std::string CTesmorDoc::installFile(const char* name) const { return JoinPath(workspace_.installFolder, name); }
+std::string CTesmorDoc::installFile(const char* name) const { return JoinPath(workspace_.installFolder(), name); }
 
 void CTesmorDoc::OnFileOpen() {
   const LastFolder last = ReadLastFolderFile(lastFolderFilePath());
@@ -41,7 +41,7 @@ void CTesmorDoc::OnFileOpen() {
   if (chosen.isEmpty()) return;
   const std::string path = ToStdString(chosen);
   if (!LoadFile(path, OpenPath::FileMenu)) return;
-  EnsureFolder(workspace_.installFolder);
+  EnsureFolder(workspace_.installFolder());
   WriteLastFolderFile(lastFolderFilePath(), LastFolder{FolderOfChosenPath(path), path});
 }
 
@@ -95,18 +95,18 @@ void CTesmorDoc::OnFormatAndOpen() {
 }
 
 bool CTesmorDoc::FormatAndOpenFile(const std::string& path) {
-  if (!EnsureFolder(workspace_.installFolder)) {
+  if (!EnsureFolder(workspace_.installFolder())) {
     ShowMessage(window_, msg::kCannotRun);
     return false;
   }
-  const ReformattedXml reformatted = FormatXmlToTemp(path, workspace_.installFolder);
+  const ReformattedXml reformatted = FormatXmlToTemp(path, workspace_.installFolder());
   if (!reformatted.ok()) {
     ShowMessage(window_, reformatted.errorMessageId(), path);
     return false;
   }
   // The working file is loaded as written, under the source's name.
   std::string bytes;
-  if (ReadFileBytes(TempXmlPath(workspace_.installFolder), bytes) != ReadStatus::Ok) {
+  if (ReadFileBytes(TempXmlPath(workspace_.installFolder()), bytes) != ReadStatus::Ok) {
     ShowMessage(window_, msg::kNotBoringExchangeFile);
     return false;
   }
@@ -123,7 +123,7 @@ bool CTesmorDoc::FormatAndOpenFile(const std::string& path) {
 }
 
 void CTesmorDoc::OnFormatAndSaveAs() {
-  FormatSaveDialog dialog(workspace_.installFolder, chooser_, window_);
+  FormatSaveDialog dialog(workspace_.installFolder(), chooser_, window_);
   dialog.exec();
 }
 

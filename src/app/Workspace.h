@@ -22,9 +22,8 @@ struct Workspace {
   ShellState shell;
   SettingsStore settingsStore;
   GeologyClassTable& geology = settingsStore.geology;
-  // The install folder (there are no drive letters, so it is the install path; prefer
-  // UseInstallFolder to set it).
-  std::string& installFolder = settingsStore.location.installPath;
+  // The install folder (set it with UseInstallFolder, or let LoadSettings find it).
+  const std::string& installFolder() const { return settingsStore.location.installFolder; }
   // Path of the boring on screen (empty before the first load).
   std::string currentPath;
   // The page shown or printed.

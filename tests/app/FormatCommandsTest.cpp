@@ -31,7 +31,7 @@ class FormatCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::TestApp();
-    ws_.installFolder = test::MakeTempFolder();
+    UseInstallFolder(ws_.settingsStore, test::MakeTempFolder());
     LoadBuiltInGeologyClassification(ws_.geology);
     CurrentMessagePresenter() = [this](QWidget*, const QString& text, MessageButtons buttons) {
       messages_ << text;
@@ -48,7 +48,7 @@ class FormatCommandsTest : public ::testing::Test {
     };
   }
 
-  std::string FolderFile(const char* name) { return test::ReadAll(JoinPath(ws_.installFolder, name)); }
+  std::string FolderFile(const char* name) { return test::ReadAll(JoinPath(ws_.installFolder(), name)); }
 
   // The record of a file opened in another window with the File menu's Open
   // (whose notices are neither recorded nor accepted), as JSON.
@@ -57,7 +57,7 @@ class FormatCommandsTest : public ::testing::Test {
     const bool answer = answer_;
     answer_ = false;
     Workspace other;
-    other.installFolder = test::MakeTempFolder();
+    UseInstallFolder(other.settingsStore, test::MakeTempFolder());
     LoadBuiltInGeologyClassification(other.geology);
     CMainFrame frame(other);
     EXPECT_TRUE(frame.document().LoadFile(path, OpenPath::FileMenu));
@@ -82,7 +82,7 @@ TEST_F(FormatCommandsTest, FormatAndOpenLoadsTheReformattedFileUnderItsOwnName) 
   CMainFrame frame(ws_);
   frame.document().setFileChooser(chooser_);
   ASSERT_TRUE(frame.action(cmd::kFormatAndOpen)->isEnabled());
-  test::WriteAll(JoinPath(ws_.installFolder, "FileF.ndx"), "/start/here\r\nkept?\r\n");
+  test::WriteAll(JoinPath(ws_.installFolder(), "FileF.ndx"), "/start/here\r\nkept?\r\n");
 
   toOpen_ = test::FixturePath(kOneLine);
   frame.action(cmd::kFormatAndOpen)->trigger();
@@ -107,7 +107,7 @@ TEST_F(FormatCommandsTest, FormatAndOpenRefusesWhatItCannotLoadAndKeepsTheBoring
   CMainFrame frame(ws_);
   frame.document().setFileChooser(chooser_);
   ws_.record.setHeading(1, "previous");
-  const std::string installFolder = ws_.installFolder;
+  const std::string installFolder = ws_.installFolder();
   const std::string folder = test::MakeTempFolder();
   const std::string notBoring = folder + "/notes.xml";
   std::string lines;
@@ -120,13 +120,13 @@ TEST_F(FormatCommandsTest, FormatAndOpenRefusesWhatItCannotLoadAndKeepsTheBoring
     QString message;
   };
   const Case cases[] = {
-      {notBoring, ws_.installFolder, Text(msg::kNotBoringExchangeFile)},
-      {folder + "/none.xml", ws_.installFolder, Text(msg::kFileNotFound, folder + "/none.xml")},
+      {notBoring, ws_.installFolder(), Text(msg::kNotBoringExchangeFile)},
+      {folder + "/none.xml", ws_.installFolder(), Text(msg::kFileNotFound, folder + "/none.xml")},
       {test::FixturePath(kOneLine), notBoring + "/install", Text(msg::kCannotRun)},
   };
   for (const Case& c : cases) {
     messages_.clear();
-    ws_.installFolder = c.installFolder;
+    UseInstallFolder(ws_.settingsStore, c.installFolder);
     toOpen_ = c.source;
     frame.action(cmd::kFormatAndOpen)->trigger();
     EXPECT_EQ(messages_, QStringList{c.message});
@@ -158,11 +158,11 @@ TEST_F(FormatCommandsTest, LongLineNoticeOffersToOpenTheFileThroughTheReformatte
 }
 
 TEST_F(FormatCommandsTest, DialogReformatsAndSavesUnderTheProposedName) {
-  FormatSaveDialog dialog(ws_.installFolder, chooser_);
+  FormatSaveDialog dialog(ws_.installFolder(), chooser_);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("XMLデータファイルを整形して保存"));
   EXPECT_TRUE(dialog.autoNameCheck()->isChecked());
   const std::string saveFolder = test::MakeTempFolder();
-  test::WriteAll(JoinPath(ws_.installFolder, "FileU2.ndx"), saveFolder + "\r\nsecond line\r\n");
+  test::WriteAll(JoinPath(ws_.installFolder(), "FileU2.ndx"), saveFolder + "\r\nsecond line\r\n");
 
   toOpen_ = test::FixturePath(kKikNet);
   dialog.openButton()->click();
@@ -177,7 +177,7 @@ TEST_F(FormatCommandsTest, DialogReformatsAndSavesUnderTheProposedName) {
   EXPECT_EQ(proposals_, QStringList{ToQString(saveFolder + "/BOREHOLE_KIK-NET_BED10121000020005.utf8c.xml")});
   EXPECT_EQ(dialog.targetPath(), ToQString(saveFolder + "/chosen.xml"));
   EXPECT_EQ(dialog.savedText(), QStringLiteral("保存しました"));
-  EXPECT_EQ(test::ReadAll(saveFolder + "/chosen.xml"), test::ReadAll(TempXmlPath(ws_.installFolder)));
+  EXPECT_EQ(test::ReadAll(saveFolder + "/chosen.xml"), test::ReadAll(TempXmlPath(ws_.installFolder())));
   EXPECT_EQ(FolderFile("FileU2.ndx"), saveFolder + "\r\nsecond line\r\n");
 
   // Without the proposal the save dialog starts in the folder; cancel changes nothing.
@@ -189,7 +189,7 @@ TEST_F(FormatCommandsTest, DialogReformatsAndSavesUnderTheProposedName) {
 }
 
 TEST_F(FormatCommandsTest, DialogShowsWhatKindOfFileTheSourceWas) {
-  FormatSaveDialog dialog(ws_.installFolder, chooser_);
+  FormatSaveDialog dialog(ws_.installFolder(), chooser_);
   const std::string folder = test::MakeTempFolder();
   std::string broken = "<?xml version='1.0'?>\r\n<ボーリング情報 DTD_version='9.99'>\r\n<a>1<b\r\n</ボーリング情報>\r\n";
   std::string notBoring;

@@ -21,7 +21,7 @@ class MainFrameTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::TestApp();
-    ws_.installFolder = test::InstallFolder();
+    UseInstallFolder(ws_.settingsStore, test::InstallFolder());
     LoadBuiltInGeologyClassification(ws_.geology);
     CurrentMessagePresenter() = [this](QWidget*, const QString& text, MessageButtons) {
       messages_ << text;
