@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -66,16 +64,7 @@ int RunDump(const CommandLine& cl) {
 // the caller chose one.
 std::unique_ptr<QGuiApplication> MakeHeadlessApplication(int& argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-    // Qt wants a private runtime folder; batch jobs (cron, CI) often have none.
-    const std::string runtime = "/tmp/tesmor-runtime-" + std::to_string(getuid());
-    mkdir(runtime.c_str(), 0700);
-    struct stat st {};
-    if (lstat(runtime.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
-        (st.st_mode & 077) == 0) {
-      setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    }
-  }
+  PrepareQtEnvironment();
   auto app = std::make_unique<QGuiApplication>(argc, argv);
   SetUpQtProcess();
   return app;
@@ -133,6 +122,7 @@ int RunGui(int argc, char** argv, const CommandLine& cl) {
     std::fprintf(stderr, "tesmor: no display to open the window on; use -o OUT or --dump (see --help)\n");
     return 2;
   }
+  PrepareQtEnvironment();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tesmor"));
   QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));

@@ -4,6 +4,10 @@
 
 namespace tesmor {
 
+// Before the application object is created: a private runtime folder when the
+// session has none (batch jobs, cron, CI), so that Qt does not complain about it.
+void PrepareQtEnvironment();
+
 // Installs the Japanese font substitutes and puts the numeric locale back to "C"
 // (Qt adopts the user's locale, which would write "12,5" where the program's files
 // and sheets need "12.5").
