@@ -1,6 +1,5 @@
 #include "app/ExportCommand.h"
 
-#include <QFileInfo>
 #include <QPageSize>
 #include <algorithm>
 #include <cstdio>
@@ -76,6 +75,15 @@ std::vector<int> ChoosePages(const std::string& choice, int pageCount, std::stri
   return pages;
 }
 
+bool ChooseOutputType(const CommandLine& cl, PageFileType& type) {
+  if (ChoosePageFileType(QString::fromStdString(cl.exportType), QString::fromLocal8Bit(cl.output.c_str()), type)) {
+    return true;
+  }
+  std::fprintf(stderr, "tesmor: cannot tell the output type of %s; use --export-type pdf|svg|png\n",
+               cl.output.c_str());
+  return false;
+}
+
 int ExportPages(const CommandLine& cl, Workspace& ws) {
   if (cl.form == "soil") ws.shell.FormSelector = kSoilForm;
   if (cl.form == "rock") ws.shell.FormSelector = kRockForm;
@@ -95,13 +103,8 @@ int ExportPages(const CommandLine& cl, Workspace& ws) {
   }
 
   const QString output = QString::fromLocal8Bit(cl.output.c_str());
-  QString type = QString::fromStdString(cl.exportType);
-  if (type.isEmpty()) type = QFileInfo(output).suffix().toLower();
-  if (type != QLatin1String("pdf") && type != QLatin1String("svg") && type != QLatin1String("png")) {
-    std::fprintf(stderr, "tesmor: cannot tell the output type of %s; use --export-type pdf|svg|png\n",
-                 cl.output.c_str());
-    return 2;
-  }
+  PageFileType type = PageFileType::Pdf;
+  if (!ChooseOutputType(cl, type)) return 2;
 
   PageOutputOptions options;
   QPageSize::PageSizeId paper = QPageSize::A3;
@@ -124,10 +127,7 @@ int ExportPages(const CommandLine& cl, Workspace& ws) {
   };
 
   QString writeError;
-  bool ok = false;
-  if (type == QLatin1String("pdf")) ok = WritePdf(output, pages, draw, options, &writeError);
-  else if (type == QLatin1String("svg")) ok = WriteSvgPages(output, pages, draw, options, &writeError);
-  else ok = WritePngPages(output, pages, draw, options, &writeError);
+  const bool ok = WritePageFiles(type, output, pages, draw, options, &writeError);
 
   for (const int id : notices) std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str());
   if (!ok) {

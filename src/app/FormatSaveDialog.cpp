@@ -167,7 +167,7 @@ void FormatSaveDialog::OnOpenSource() {
   std::string problems = reformatted.report.longLineText;
   if (!IsXmlKind(fileKind)) problems = std::string(MessageText(msg::kNotBoringExchangeFile)) + "\n";
   problemsEdit_->setPlainText(ToQString(problems + reformatted.report.brokenTagText));
-  WriteLastFolderFile(installFile("FileU.ndx"), LastFolder{FolderOfChosenPath(path), last.path});
+  WriteLastFolderFile(installFile("FileU.ndx"), LastFolder{FolderOf(path), last.path});
   // A source without the DTD marker near its top was reformatted in its first lines
   // only: such a copy is not offered for saving.
   saveButton_->setEnabled(!reformatted.report.stoppedEarly);
@@ -203,7 +203,7 @@ void FormatSaveDialog::OnSaveAs() {
     return;
   }
   savedLabel_->setText(QStringLiteral("保存しました"));
-  WriteLastFolderFile(installFile("FileU2.ndx"), LastFolder{FolderOfChosenPath(target), last.path});
+  WriteLastFolderFile(installFile("FileU2.ndx"), LastFolder{FolderOf(target), last.path});
   openButton_->setFocus();
 }
 

@@ -141,6 +141,25 @@ bool WritePngPages(const QString& path, const std::vector<int>& pages, const Pag
   return true;
 }
 
+bool ChoosePageFileType(const QString& type, const QString& path, PageFileType& chosen) {
+  const QString name = (type.isEmpty() ? QFileInfo(path).suffix() : type).toLower();
+  if (name == QLatin1String("pdf")) chosen = PageFileType::Pdf;
+  else if (name == QLatin1String("svg")) chosen = PageFileType::Svg;
+  else if (name == QLatin1String("png")) chosen = PageFileType::Png;
+  else return false;
+  return true;
+}
+
+bool WritePageFiles(PageFileType type, const QString& path, const std::vector<int>& pages,
+                    const PageDrawer& drawPage, const PageOutputOptions& options, QString* error) {
+  switch (type) {
+    case PageFileType::Pdf: return WritePdf(path, pages, drawPage, options, error);
+    case PageFileType::Svg: return WriteSvgPages(path, pages, drawPage, options, error);
+    case PageFileType::Png: return WritePngPages(path, pages, drawPage, options, error);
+  }
+  return false;
+}
+
 bool PrintPages(QPrinter& printer, const std::vector<int>& pages, const PageDrawer& drawPage,
                 QString* error) {
   QPainter painter;

@@ -52,6 +52,17 @@ bool WriteSvgPages(const QString& path, const std::vector<int>& pages, const Pag
 bool WritePngPages(const QString& path, const std::vector<int>& pages, const PageDrawer& drawPage,
                    const PageOutputOptions& options, QString* error);
 
+// The kinds of page file.
+enum class PageFileType { Pdf, Svg, Png };
+
+// The file type named by `type` ("pdf", "svg" or "png"), or by the path's suffix when
+// `type` is empty; false when neither names one.
+bool ChoosePageFileType(const QString& type, const QString& path, PageFileType& chosen);
+
+// The pages into a file (PDF) or files (SVG, PNG) of the given type.
+bool WritePageFiles(PageFileType type, const QString& path, const std::vector<int>& pages,
+                    const PageDrawer& drawPage, const PageOutputOptions& options, QString* error);
+
 // All pages on a printer that has been set up (paper, resolution, copies).
 bool PrintPages(QPrinter& printer, const std::vector<int>& pages, const PageDrawer& drawPage,
                 QString* error);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <span>
 
+#include "app/PageOutput.h"
 #include "draw/PatternLegend.h"
 
 namespace tesmor {
@@ -12,9 +13,8 @@ struct CommandLine;
 struct SettingsStore;
 
 // Writes the legend pages on A4 portrait paper: all pages into one PDF, or one PNG
-// or SVG file per page (OUT-1.png, OUT-2.png ...). type is "pdf", "png" or "svg";
-// dpi the device resolution. False with *error set when a file cannot be written.
-bool WritePatternLegend(const QString& path, const QString& type, int dpi,
+// or SVG file per page (OUT-1.png, OUT-2.png ...); dpi the device resolution. False with *error set when a file cannot be written.
+bool WritePatternLegend(const QString& path, PageFileType type, int dpi,
                         std::span<const PatternLegendEntry> entries, QString* error);
 
 // The --pattern-legend command: the catalogue and colours of the loaded settings

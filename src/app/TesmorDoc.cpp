@@ -1,6 +1,5 @@
 #include "app/TesmorDoc.h"
 
-#include <QFileDialog>
 
 #include "app/AppMessages.h"
 #include "app/FormatSaveDialog.h"
@@ -37,12 +36,12 @@ std::string CTesmorDoc::installFile(const char* name) const { return JoinPath(wo
 void CTesmorDoc::OnFileOpen() {
   const LastFolder last = ReadLastFolderFile(lastFolderFilePath());
   const QString chosen =
-      QFileDialog::getOpenFileName(window_, QStringLiteral("開く"), ToQString(last.folder), OpenDialogFilter());
+      chooser_.openFile(window_, QStringLiteral("開く"), ToQString(last.folder), OpenDialogFilter());
   if (chosen.isEmpty()) return;
   const std::string path = ToStdString(chosen);
   if (!LoadFile(path, OpenPath::FileMenu)) return;
   EnsureFolder(workspace_.installFolder());
-  WriteLastFolderFile(lastFolderFilePath(), LastFolder{FolderOfChosenPath(path), path});
+  WriteLastFolderFile(lastFolderFilePath(), LastFolder{FolderOf(path), path});
 }
 
 bool CTesmorDoc::OpenThroughFramework(const QString& path) { return LoadFile(ToStdString(path), OpenPath::Framework); }
@@ -91,7 +90,7 @@ void CTesmorDoc::OnFormatAndOpen() {
   if (chosen.isEmpty()) return;
   const std::string path = ToStdString(chosen);
   if (!FormatAndOpenFile(path)) return;
-  WriteLastFolderFile(folderFile, LastFolder{FolderOfChosenPath(path), std::string()});
+  WriteLastFolderFile(folderFile, LastFolder{FolderOf(path), std::string()});
 }
 
 bool CTesmorDoc::FormatAndOpenFile(const std::string& path) {

@@ -51,7 +51,6 @@ void CTesmorView::OnInitialUpdate() {
 
 void CTesmorView::OnUpdate() {
   for (const int id : LoadSettings(workspace_.settingsStore, false)) ShowMessage(this, id);
-  settingsLoaded_ = true;
   SyncPageSettings(workspace_);
   QueryPrinter();
   ResetToFirstPage(workspace_.page);
@@ -114,7 +113,7 @@ void CTesmorView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CTesmorView::paintEvent(QPaintEvent*) {
-  if (!settingsLoaded_) return;
+  if (!workspace_.settingsStore.settingsLoaded) return;
   QPainter painter(viewport());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(viewport()->rect(), Qt::white);

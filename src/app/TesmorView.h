@@ -45,7 +45,6 @@ class CTesmorView : public QAbstractScrollArea {
 
   Workspace& workspace_;
   QSize sheetSize_{1338, 2268};
-  bool settingsLoaded_ = false;
   QSet<int> shownNotices_;
 };
 

@@ -53,6 +53,10 @@ CharSize SelectBodyFont(Canvas& dc, const SheetPass& pass) {
   return SelectSheetFont(dc, pass.sheet.settings.fonts[kBodyFont]);
 }
 
+CharSize SelectScaledBodyFont(Canvas& dc, const SheetPass& pass, double scale) {
+  return SelectSheetFont(dc, pass.sheet.settings.fonts[kBodyFont], kPointFactor * scale);
+}
+
 bool TouchesPage(const SheetPass& pass, double y1, double y2, double margin) {
   return std::max(y1, y2) >= pass.pageTop - margin && std::min(y1, y2) <= pass.pageBottom + margin;
 }
@@ -73,8 +77,7 @@ void DrawFittedText(Canvas& dc, const SheetPass& pass, double x, double y, std::
     DrawTextAt(dc, x, y, text);
     return;
   }
-  const double factor = std::max(kSmallestFit, maxWidth / width);
-  SelectSheetFont(dc, pass.sheet.settings.fonts[kBodyFont], kPointFactor * factor);
+  SelectScaledBodyFont(dc, pass, std::max(kSmallestFit, maxWidth / width));
   DrawTextAt(dc, x, y, text);
   SelectBodyFont(dc, pass);
 }

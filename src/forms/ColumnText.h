@@ -26,6 +26,9 @@ double FontAscent(const Canvas& dc);
 // returns its world character size.
 CharSize SelectBodyFont(Canvas& dc, const SheetPass& pass);
 
+// Selects the body font at scale times its size; returns its character size.
+CharSize SelectScaledBodyFont(Canvas& dc, const SheetPass& pass, double scale);
+
 // Whether the world y range [y1, y2] can show on the page, with `margin` metres of
 // texts reaching into it from outside.
 bool TouchesPage(const SheetPass& pass, double y1, double y2, double margin = 1.0);

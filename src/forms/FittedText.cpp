@@ -53,10 +53,6 @@ std::string BreakableBeforeBrackets(std::string_view text) {
 
 }  // namespace
 
-CharSize SelectScaledBodyFont(Canvas& dc, const SheetPass& pass, double scale) {
-  return SelectSheetFont(dc, pass.sheet.settings.fonts[kBodyFont], kPointFactor * scale);
-}
-
 double FittingScale(Canvas& dc, const SheetPass& pass, std::string_view text, double width) {
   const int room = WidthPx(dc, width);
   const int widest = WidestUnbreakablePx(dc, text);

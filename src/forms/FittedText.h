@@ -18,9 +18,6 @@
 
 namespace tesmor {
 
-// Selects the body font at `scale` times its size; returns its world character size.
-CharSize SelectScaledBodyFont(Canvas& dc, const SheetPass& pass, double scale);
-
 // The scale (kSmallestFit ... 1) at which the widest part of text that cannot be
 // broken (a run of single-byte characters without blanks, a double-byte character
 // with its closing marks) is at most `width` wide. Leaves the body font selected.

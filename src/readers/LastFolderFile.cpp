@@ -1,16 +1,15 @@
 #include "readers/LastFolderFile.h"
 
 #include "record/SjisText.h"
-#include "record/TextCodec.h"
 #include "record/TextFile.h"
+#include "record/TextModeFile.h"
 
 namespace tesmor {
 
 LastFolder ReadLastFolderFile(const std::string& filePath, int folderWidth) {
   LastFolder last;
-  std::string bytes;
-  if (ReadFileBytes(filePath, bytes, 64 * 1024) != ReadStatus::Ok) return last;
-  const std::string text = DecodeFileText(bytes);
+  std::string text;
+  if (!ReadTextModeFile(filePath, text)) return last;
   LineSource source(text);
   std::string_view line;
   if (source.NextLine(line)) last.folder = std::string(SjisPrefix(line, folderWidth));
@@ -19,9 +18,7 @@ LastFolder ReadLastFolderFile(const std::string& filePath, int folderWidth) {
 }
 
 bool WriteLastFolderFile(const std::string& filePath, const LastFolder& last) {
-  return WriteFileAtomic(filePath, EncodeCp932(last.folder + "\r\n" + last.path + "\r\n"));
+  return WriteCp932File(filePath, last.folder + "\r\n" + last.path + "\r\n");
 }
-
-std::string FolderOfChosenPath(const std::string& path) { return FolderOf(path); }
 
 }  // namespace tesmor

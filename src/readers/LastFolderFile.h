@@ -23,8 +23,4 @@ LastFolder ReadLastFolderFile(const std::string& filePath, int folderWidth = kOp
 // Writes folder and path, each followed by CR LF; false when it cannot be written.
 bool WriteLastFolderFile(const std::string& filePath, const LastFolder& last);
 
-// The folder of a chosen path as the Open command keeps it: the text before the
-// file name, without a trailing separator.
-std::string FolderOfChosenPath(const std::string& path);
-
 }  // namespace tesmor

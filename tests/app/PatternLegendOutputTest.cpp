@@ -33,7 +33,7 @@ class PatternLegendOutput : public ::testing::Test {
 TEST_F(PatternLegendOutput, PdfHoldsEveryPageOnA4AndStaysSmall) {
   const std::vector<PatternLegendEntry> entries = BuiltInEntries();
   const QString path = dir + "/legend.pdf";
-  ASSERT_TRUE(WritePatternLegend(path, "pdf", 300, entries, &error)) << error.toStdString();
+  ASSERT_TRUE(WritePatternLegend(path, PageFileType::Pdf, 300, entries, &error)) << error.toStdString();
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
@@ -51,7 +51,7 @@ TEST_F(PatternLegendOutput, PdfHoldsEveryPageOnA4AndStaysSmall) {
 TEST_F(PatternLegendOutput, PngPagesShowThePatternsInTheirColours) {
   const std::vector<PatternLegendEntry> entries = BuiltInEntries();
   const int dpi = 100;
-  ASSERT_TRUE(WritePatternLegend(dir + "/legend.png", "png", dpi, entries, &error))
+  ASSERT_TRUE(WritePatternLegend(dir + "/legend.png", PageFileType::Png, dpi, entries, &error))
       << error.toStdString();
   const int pages = PatternLegendPageCount(entries);
   for (int page = 1; page <= pages; ++page) {
