@@ -1,6 +1,8 @@
 #include "app/AppMessages.h"
 
 #include <QMessageBox>
+#include <cstdio>
+#include <string>
 
 #include "record/Messages.h"
 
@@ -18,6 +20,8 @@ MessagePresenter& CurrentMessagePresenter() {
 bool ShowMessageText(QWidget* parent, const QString& text, MessageButtons buttons) {
   return CurrentMessagePresenter()(parent, text, buttons);
 }
+
+void PrintMessage(int id) { std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str()); }
 
 bool ShowMessage(QWidget* parent, int id, const std::string& arg, MessageButtons buttons) {
   return ShowMessageText(parent, ToQString(MessageText(id, arg)), buttons);

@@ -35,8 +35,6 @@ std::vector<int> PrepareWorkspace(Workspace& ws, const CommandLine& cl) {
   return LoadSettings(ws.settingsStore, false);
 }
 
-void PrintMessage(int id) { std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str()); }
-
 // Settings, then the file as the File menu's Open command reads it (through the XML
 // reformatter with --reformat). False (with the message on stderr) when the file is
 // not loaded.

@@ -129,7 +129,7 @@ int ExportPages(const CommandLine& cl, Workspace& ws) {
   QString writeError;
   const bool ok = WritePageFiles(type, output, pages, draw, options, &writeError);
 
-  for (const int id : notices) std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str());
+  for (const int id : notices) PrintMessage(id);
   if (!ok) {
     std::fprintf(stderr, "tesmor: %s\n", writeError.isEmpty() ? "the output could not be written"
                                                                : writeError.toLocal8Bit().constData());
