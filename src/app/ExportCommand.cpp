@@ -8,7 +8,6 @@
 #include "app/PageOutput.h"
 #include "app/PageRenderer.h"
 #include "readers/ShellState.h"
-#include "record/Messages.h"
 #include "record/TextUtil.h"
 
 namespace tesmor {
