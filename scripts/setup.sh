@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   poppler-utils xvfb xauth
+  qt6-translations-l10n
+  desktop-file-utils shared-mime-info xdg-utils libxml2-utils libfile-mimeinfo-perl libglib2.0-bin
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -10,6 +11,7 @@
 
 #include "app/AppMessages.h"
 #include "app/CommandLine.h"
+#include "app/DesktopIntegration.h"
 #include "app/ExportCommand.h"
 #include "app/ProcessSetup.h"
 #include "app/MainFrame.h"
@@ -125,15 +127,19 @@ int RunGui(int argc, char** argv, const CommandLine& cl) {
   QApplication::setApplicationName(QStringLiteral("Tesmor"));
   QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
   SetUpQtProcess();
+  SetUpDesktopApplication(app);
   Workspace ws;
   for (const int id : PrepareWorkspace(ws, cl)) ShowMessage(nullptr, id);
   CMainFrame frame(ws);
-  if (!cl.file.empty()) {
-    const bool opened = cl.reformat ? frame.document().FormatAndOpenFile(cl.file)
-                                    : frame.document().OpenThroughFramework(QString::fromLocal8Bit(cl.file.c_str()));
-    if (!opened) return 1;
-  }
   frame.show();
+  if (!cl.file.empty()) {
+    // Once the window is up, so that a file that cannot be opened is reported over it
+    // and the window stays open.
+    QTimer::singleShot(0, &frame, [&frame, &cl] {
+      if (cl.reformat) frame.document().FormatAndOpenFile(cl.file);
+      else frame.document().OpenThroughFramework(QString::fromLocal8Bit(cl.file.c_str()));
+    });
+  }
   return QApplication::exec();
 }
 
