@@ -5,6 +5,7 @@ namespace tesmor::cmd {
 
 inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
+inline constexpr int kFileClose = 57602;
 inline constexpr int kFileSave = 57603;
 inline constexpr int kFormatAndSaveAs = 57604;
 inline constexpr int kPrintSetup = 57606;

@@ -15,10 +15,12 @@
 
 #include "app/AppMessages.h"
 #include "app/DataDialogs.h"
+#include "app/HelpDialogs.h"
 #include "app/PrintController.h"
 #include "app/MenuLayout.h"
 #include "app/TesmorDoc.h"
 #include "app/TesmorView.h"
+#include "app/WindowState.h"
 #include "readers/ShellState.h"
 #include "record/Messages.h"
 
@@ -58,10 +60,15 @@ CMainFrame::CMainFrame(Workspace& workspace, QWidget* parent) : QMainWindow(pare
 
   connect(doc_, &CTesmorDoc::documentLoaded, this, &CMainFrame::OnDocumentLoaded);
   connect(doc_, &CTesmorDoc::recentFilesChanged, this, &CMainFrame::RebuildRecentFiles);
+  connect(doc_, &CTesmorDoc::documentClosed, this, &CMainFrame::OnDocumentClosed);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
     resize(area.width() * 86 / 100, area.height() * 80 / 100);
+  }
+  if (RestoreWindowState(*this)) {
+    actions_.value(cmd::kToolBar)->setChecked(!toolBar_->isHidden());
+    actions_.value(cmd::kStatusBar)->setChecked(!statusBar()->isHidden());
   }
   view_->OnInitialUpdate();
 }
@@ -109,10 +116,20 @@ void CMainFrame::CreateActions() {
   enable(cmd::kHeadingData, [this] { RunDataDialog(new HeadingDataDialog(workspace_, this)); });
   enable(cmd::kDataList, [this] { RunDataDialog(new DataListDialog(workspace_.record, this)); });
   enable(cmd::kPageNumber, [this] { RunDataDialog(new PageNumberDialog(workspace_, this)); });
+  enable(cmd::kHelpGuide, [this] {
+    GuideDialog(workspace_.installFolder(), this).exec();
+    view_->viewport()->update();
+  });
+  enable(cmd::kAbout, [this] { AboutDialog(this).exec(); });
+  enable(cmd::kFileClose, [this] { doc_->CloseBoring(); });
+  addAction(actions_.value(cmd::kFileClose));  // keyboard only: Ctrl+W
 
   actions_.value(cmd::kFileOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   actions_.value(cmd::kFileNew)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   actions_.value(cmd::kPrint)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  actions_.value(cmd::kFileClose)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  actions_.value(cmd::kExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  actions_.value(cmd::kHelpGuide)->setShortcut(QKeySequence(Qt::Key_F1));
   actions_.value(cmd::kSoilForm)->setCheckable(true);
   actions_.value(cmd::kRockForm)->setCheckable(true);
 }
@@ -224,11 +241,22 @@ void CMainFrame::OnDocumentLoaded(const QString& path) {
   view_->OnUpdate();
 }
 
+void CMainFrame::OnDocumentClosed() {
+  setWindowTitle(QStringLiteral("Tesmorビューア"));
+  UpdateFormChecks();
+  view_->OnUpdate();
+}
+
 void CMainFrame::RunDataDialog(QDialog* dialog) {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->exec();
   UpdateFormChecks();
   view_->viewport()->update();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  SaveWindowState(*this);
+  QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

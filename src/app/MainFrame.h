@@ -35,6 +35,7 @@ class CMainFrame : public QMainWindow {
   QAction* action(int id) const { return actions_.value(id, nullptr); }
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -47,6 +48,7 @@ class CMainFrame : public QMainWindow {
   void SwitchForm(int form);
   void UpdateFormChecks();
   void OnDocumentLoaded(const QString& path);
+  void OnDocumentClosed();
   void RunDataDialog(QDialog* dialog);
 
   Workspace& workspace_;

@@ -16,7 +16,7 @@ struct MenuEntry {
 };
 
 inline constexpr std::array<std::string_view, 5> kMenuTitles = {
-    "ファイル", "データ(&A)", "表示(&V)", "設定(&S)", "ヘルプ(&H)",
+    "ファイル(&F)", "データ(&A)", "表示(&V)", "設定(&S)", "ヘルプ(&H)",
 };
 
 inline constexpr std::array<MenuEntry, 29> kMenuEntries = {{
@@ -58,8 +58,9 @@ struct ToolCommand {
   std::string_view prompt;
 };
 
-inline constexpr std::array<ToolCommand, 4> kToolOnlyCommands = {{
+inline constexpr std::array<ToolCommand, 5> kToolOnlyCommands = {{
     {cmd::kFileNew, "新しい文書を作成\n新規作成"},
+    {cmd::kFileClose, "表示中の柱状図を閉じる\n閉じる"},
     {cmd::kPreviousPage, "前のページへ\n前頁"},
     {cmd::kNextPage, "次のページへ\n次頁"},
     {cmd::kFileSave, "保存\n上書き保存"},

@@ -61,6 +61,13 @@ bool CTesmorDoc::LoadFile(const std::string& path, OpenPath how) {
   return true;
 }
 
+void CTesmorDoc::CloseBoring() {
+  ClearBoringData(workspace_.record);
+  workspace_.shell = ShellState{};
+  workspace_.currentPath.clear();
+  emit documentClosed();
+}
+
 void CTesmorDoc::AcceptLoad(const std::string& path) {
   workspace_.currentPath = path;
   recent_.add(ToQString(path));

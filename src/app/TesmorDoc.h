@@ -49,6 +49,10 @@ class CTesmorDoc : public QObject {
   // been told why).
   bool FormatAndOpenFile(const std::string& path);
 
+  // Ctrl+W: empties the boring record and forgets the file; the view shows the empty
+  // sheet.
+  void CloseBoring();
+
   // The last-folder file of the Open command.
   std::string lastFolderFilePath() const;
   // A file of the install folder.
@@ -63,6 +67,8 @@ class CTesmorDoc : public QObject {
   // A new boring is in the record.
   void documentLoaded(const QString& path);
   void recentFilesChanged();
+  // The record was emptied by CloseBoring.
+  void documentClosed();
 
  private:
   // Shows the notices of a load; true when the user accepted the offer of notice

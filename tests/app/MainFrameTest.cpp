@@ -45,7 +45,7 @@ TEST_F(MainFrameTest, MenusToolBarAndStatusBarCarryTheProgramsTexts) {
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tesmorビューア"));
   const QList<QAction*> menus = frame.menuBar()->actions();
   ASSERT_EQ(menus.size(), 5);
-  EXPECT_EQ(menus[0]->text(), QStringLiteral("ファイル"));
+  EXPECT_EQ(menus[0]->text(), QStringLiteral("ファイル(&F)"));
   EXPECT_EQ(menus[1]->text(), QStringLiteral("データ(&A)"));
   EXPECT_EQ(menus[3]->text(), QStringLiteral("設定(&S)"));
 
