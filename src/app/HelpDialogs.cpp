@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -22,6 +23,10 @@ GuideDialog::GuideDialog(const std::string& installFolder, QWidget* parent)
   list_ = new QListWidget(this);
   list_->setUniformItemSizes(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // A fixed-pitch face keeps the guide's columns (keys, options) lined up.
+  QFont font(QStringLiteral("ＭＳ ゴシック"));
+  font.setStyleHint(QFont::TypeWriter);
+  list_->setFont(font);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   openAndPrint_ = buttons->addButton(QStringLiteral("開いて印刷"), QDialogButtonBox::ActionRole);
@@ -78,6 +83,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(row);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  setMinimumWidth(340);
 }
 
 QStringList AboutDialog::texts() const {

@@ -5,19 +5,13 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QProgressDialog>
-#include <QSettings>
 
 #include "app/AppMessages.h"
 #include "app/PageOutput.h"
 #include "app/PageRenderer.h"
+#include "app/Registry.h"
 
 namespace tesmor {
-
-namespace {
-QSettings PrinterStore() {
-  return QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tesmor"));
-}
-}  // namespace
 
 PrintController::PrintController(Workspace& workspace, QWidget* window)
     : workspace_(workspace), window_(window), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -85,7 +79,7 @@ void PrintController::Setup() {
 }
 
 void PrintController::RestorePrinterSetup() {
-  QSettings store = PrinterStore();
+  QSettings store = ProgramRegistry();
   store.beginGroup(QStringLiteral("Printer"));
   const QString name = store.value(QStringLiteral("Name")).toString();
   if (!name.isEmpty()) printer_->setPrinterName(name);
@@ -98,7 +92,7 @@ void PrintController::RestorePrinterSetup() {
 }
 
 void PrintController::StorePrinterSetup() {
-  QSettings store = PrinterStore();
+  QSettings store = ProgramRegistry();
   store.beginGroup(QStringLiteral("Printer"));
   store.setValue(QStringLiteral("Name"), printer_->printerName());
   store.setValue(QStringLiteral("PageSize"), static_cast<int>(printer_->pageLayout().pageSize().id()));

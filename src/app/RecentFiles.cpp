@@ -1,12 +1,12 @@
 #include "app/RecentFiles.h"
 
-#include <QSettings>
+#include "app/Registry.h"
 
 namespace tesmor {
 
 
 QStringList RecentFiles::entries() const {
-  QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tesmor"));
+  QSettings settings = ProgramRegistry();
   QStringList list;
   settings.beginGroup(QStringLiteral("Recent File List"));
   for (int i = 1; i <= kMaxEntries; ++i) {
@@ -31,7 +31,7 @@ void RecentFiles::remove(const QString& path) {
 }
 
 void RecentFiles::store(const QStringList& list) {
-  QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tesmor"));
+  QSettings settings = ProgramRegistry();
   settings.beginGroup(QStringLiteral("Recent File List"));
   for (int i = 1; i <= kMaxEntries; ++i) {
     const QString key = QStringLiteral("File%1").arg(i);

@@ -1,19 +1,14 @@
 #include "app/WindowState.h"
 
 #include <QMainWindow>
-#include <QSettings>
 #include <QStatusBar>
+
+#include "app/Registry.h"
 
 namespace tesmor {
 
-namespace {
-QSettings WindowStore() {
-  return QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tesmor"));
-}
-}  // namespace
-
 bool RestoreWindowState(QMainWindow& window) {
-  const QSettings store = WindowStore();
+  const QSettings store = ProgramRegistry();
   const QByteArray geometry = store.value(QStringLiteral("Settings/WindowGeometry")).toByteArray();
   if (geometry.isEmpty() || !window.restoreGeometry(geometry)) return false;
   window.restoreState(store.value(QStringLiteral("Settings/WindowState")).toByteArray());
@@ -22,7 +17,7 @@ bool RestoreWindowState(QMainWindow& window) {
 }
 
 void SaveWindowState(const QMainWindow& window) {
-  QSettings store = WindowStore();
+  QSettings store = ProgramRegistry();
   store.setValue(QStringLiteral("Settings/WindowGeometry"), window.saveGeometry());
   store.setValue(QStringLiteral("Settings/WindowState"), window.saveState());
   store.setValue(QStringLiteral("Settings/StatusBar"), !window.statusBar()->isHidden());

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/AppMessages.h"
 #include "app/ProcessSetup.h"
 
 namespace tesmor::test {
@@ -20,6 +21,13 @@ QApplication& TestApp() {
 }
 
 void EnsureGuiApplication() { TestApp(); }
+
+void RecordMessages(QStringList& messages, bool answer) {
+  CurrentMessagePresenter() = [&messages, answer](QWidget*, const QString& text, MessageButtons) {
+    messages << text;
+    return answer;
+  };
+}
 
 bool IsInk(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 160; }
 

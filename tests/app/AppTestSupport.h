@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QRect>
+#include <QStringList>
 
 namespace tesmor::test {
 
@@ -13,6 +14,10 @@ namespace tesmor::test {
 // substitutes installed.
 QApplication& TestApp();
 void EnsureGuiApplication();
+
+// Replaces the program's message boxes by a recorder: each message's text is
+// appended to messages and the box answers OK when answer is true.
+void RecordMessages(QStringList& messages, bool answer = true);
 
 // Whether a pixel is ink (darker than light grey).
 bool IsInk(const QImage& image, int x, int y);

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "app/CommandIds.h"
 #include "app/DesktopIntegration.h"
 #include "app/MainFrame.h"
+#include "app/Registry.h"
 #include "app/TesmorDoc.h"
 #include "support/TestSupport.h"
 
@@ -26,13 +26,10 @@ class DesktopAppTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::TestApp();
-    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tesmor")).clear();
+    ProgramRegistry().clear();
     UseInstallFolder(ws_.settingsStore, test::InstallFolder());
     LoadBuiltInGeologyClassification(ws_.geology);
-    CurrentMessagePresenter() = [this](QWidget*, const QString& text, MessageButtons) {
-      messages_ << text;
-      return true;
-    };
+    test::RecordMessages(messages_);
   }
 
   // Shows the frame as the active window, so that its shortcuts apply.

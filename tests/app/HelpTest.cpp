@@ -103,10 +103,7 @@ class HelpDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::TestApp();
-    CurrentMessagePresenter() = [this](QWidget*, const QString& text, MessageButtons) {
-      messages_ << text;
-      return true;
-    };
+    test::RecordMessages(messages_);
     saved_ = CurrentProgramStarter();
     CurrentProgramStarter() = ProgramStarter{
         [this](const QUrl& url) {

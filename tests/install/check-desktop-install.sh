@@ -3,12 +3,14 @@
 # the desktop entry passes desktop-file-validate, the MIME package is valid
 # shared-mime-info XML, and once the MIME database of the prefix is built, boring
 # XML files of either encoding and the legacy log files are of Tesmor's types (and
-# open in Tesmor), while a plain XML file stays application/xml.
+# open in Tesmor), while a plain XML file stays application/xml. Qt's MIME database
+# (Qt file dialogs, KDE) is asked through MIME_PROBE.
 #
-#   check-desktop-install.sh BUILD_DIR SOURCE_DIR
+#   check-desktop-install.sh BUILD_DIR SOURCE_DIR MIME_PROBE
 set -euo pipefail
 build=$1
 source=$2
+probe=$3
 
 tools=(desktop-file-validate xmllint update-mime-database update-desktop-database xdg-mime mimetype gio)
 missing() {
@@ -71,6 +73,26 @@ expect "${work}/soil.sjis.xml" application/x-boring-information+xml
 expect "${work}/boring.utf8.xml" application/x-boring-information+xml
 expect "${work}/plain.xml" application/xml
 for f in log.JDW log.gdw log.bdw; do expect "${work}/${f}" application/x-boring-log; done
+
+# Qt, with the prefix as the user's data folder: it must not take every XML file for
+# a boring file. (Qt 6.4 lets the system folder's XML magic win over the prefix's, so
+# boring XML files are plain XML to Qt in this setting.)
+qt_types() {
+  HOME=${work}/home XDG_DATA_HOME=$1 XDG_DATA_DIRS=$2 "${probe}" "${work}/plain.xml" "${work}/log.JDW" \
+    "${work}/soil.sjis.xml" "${work}/boring.utf8.xml" | tr '\n' ' '
+}
+types=$(qt_types "${prefix}/share" /usr/share)
+case "${types}" in
+  "application/xml application/x-boring-log "*) ;;
+  *) fail "Qt, prefix as the user's data folder: ${types}" ;;
+esac
+# Qt, with the package in the same folder as the system's types (a /usr install).
+mkdir -p "${work}/system/mime/packages"
+cp /usr/share/mime/packages/freedesktop.org.xml "${prefix}/share/mime/packages/tesmor.xml" "${work}/system/mime/packages/"
+update-mime-database "${work}/system/mime" 2>/dev/null || fail "update-mime-database (system copy)"
+types=$(qt_types "${work}/none" "${work}/system")
+expected="application/xml application/x-boring-log application/x-boring-information+xml application/x-boring-information+xml "
+[ "${types}" = "${expected}" ] || fail "Qt, one folder with the system's types: ${types}"
 
 for type in application/x-boring-information+xml application/x-boring-log; do
   app=$(HOME=${work}/home XDG_CONFIG_HOME=${work}/config XDG_DATA_HOME=${prefix}/share XDG_DATA_DIRS=/usr/share \
