@@ -64,13 +64,13 @@ int FinishLoad(LoadContext& context, int lastLineResult) {
 
 void FillObservationTopDepths(BoringRecord& record) {
   TextTable& obs = record.ObservationTable;
-  const int byTop = obs.RowCountBy(1);
-  const int byBottom = obs.RowCountBy(2);
+  const int byTop = obs.RowCountBy(observation::kTopDepth);
+  const int byBottom = obs.RowCountBy(observation::kBottomDepth);
   const int n = std::max(byTop, byBottom);
   std::string running = "0.0";
   for (int row = 1; row <= n; ++row) {
-    if (StartsLikeNumber(obs.get(row, 1)) <= 0) obs.set(row, 1, running);
-    if (StartsLikeNumber(obs.get(row, 2)) > 0) running = obs.get(row, 2);
+    if (StartsLikeNumber(obs.get(row, observation::kTopDepth)) <= 0) obs.set(row, observation::kTopDepth, running);
+    if (StartsLikeNumber(obs.get(row, observation::kBottomDepth)) > 0) running = obs.get(row, observation::kBottomDepth);
   }
 }
 

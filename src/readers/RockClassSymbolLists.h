@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "readers/XmlCodeTexts.h"
+#include "record/RecordLayout.h"
 
 namespace tesmor {
 
@@ -33,12 +34,12 @@ inline constexpr std::array kAlterationSymbols = {
     CodeText{11, "1"}, CodeText{12, "2"}, CodeText{13, "3"}, CodeText{14, "4"},
     CodeText{21, "1"}, CodeText{22, "2"}, CodeText{23, "3"}, CodeText{24, "4"}};
 
-// Colour-table columns 3 to 7, in column order.
+// The first five rock-class columns of the colour table, in column order.
 inline constexpr std::array<std::span<const CodeText>, 5> kRockClassSymbolLists = {
     kHardnessSymbols, kCoreShapeSymbols, kFractureSymbols, kWeatheringSymbols, kAlterationSymbols};
-inline constexpr int kFirstSymbolColumn = 3;
+inline constexpr int kFirstSymbolColumn = colour::kHardness;
 // 変質 codes of 8 and below are left as they are.
-inline constexpr int kAlterationColumn = 7;
+inline constexpr int kAlterationColumn = colour::kAlteration;
 inline constexpr int kAlterationLowestCode = 9;
 
 }  // namespace tesmor

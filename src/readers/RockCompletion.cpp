@@ -16,8 +16,8 @@ void RockCompletion(BoringRecord& record) {
   FillObservationTopDepths(record);
 
   TextTable& tests = record.InSituTable;
-  for (int row = 1; row <= tests.maxRows() && Numeric(tests.get(row, 1)); ++row) {
-    if (tests.get(row, 3).empty()) tests.set(row, 3, tests.get(row, 0));
+  for (int row = 1; row <= tests.maxRows() && Numeric(tests.get(row, in_situ::kTopDepth)); ++row) {
+    if (tests.get(row, in_situ::kResult).empty()) tests.set(row, in_situ::kResult, tests.get(row, in_situ::kTestName));
   }
 
   SortTablesByDepth(record.DrillingProgressTable);
@@ -26,14 +26,17 @@ void RockCompletion(BoringRecord& record) {
 
   TextTable& cores = record.CoreLengthRqdTable;
   const int last = cores.RowCount();
-  if (last > 0) cores.set(last, 4, std::to_string(TextToInt(cores.get(last, 4)) | 16));
+  if (last > 0) {
+    cores.set(last, core_rqd::kPresence,
+              std::to_string(TextToInt(cores.get(last, core_rqd::kPresence)) | core_rqd::bit::kLastRow));
+  }
 
   FillGraphCaptions(record);
 }
 
 void FillGraphCaptions(BoringRecord& record) {
-  const bool hasN = Numeric(record.SptTable.get(1, 1));
-  const bool hasLugeon = Numeric(record.LugeonTable.get(1, 1));
+  const bool hasN = Numeric(record.SptTable.get(1, spt::kStartDepth));
+  const bool hasLugeon = Numeric(record.LugeonTable.get(1, lugeon::kTopDepth));
   for (std::size_t i = 0; i < kGraphCaptionPairs.size(); ++i) {
     std::string& caption = record.GraphCaptions[i + 1];
     caption.clear();
@@ -45,7 +48,7 @@ void FillGraphCaptions(BoringRecord& record) {
 
 void RockClassSymbols(BoringRecord& record) {
   TextTable& colours = record.ColourTable;
-  for (int row = 1; row <= colours.maxRows() && Numeric(colours.get(row, 1)); ++row) {
+  for (int row = 1; row <= colours.maxRows() && Numeric(colours.get(row, colour::kBottomDepth)); ++row) {
     for (std::size_t i = 0; i < kRockClassSymbolLists.size(); ++i) {
       const int col = kFirstSymbolColumn + static_cast<int>(i);
       const std::string& text = colours.get(row, col);

@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::string_view kBoringEnd = "</ボーリング情報";
 constexpr std::string_view kBoringStart = "<ボーリング情報";
-constexpr int kStyle110Slot = 81;
 
 class Pass110 final : public XmlPass {
  public:
@@ -35,7 +34,7 @@ class Pass110 final : public XmlPass {
 void Pass110::StoreHeading(int slot, std::string_view value) {
   if (slot <= 0 || slot >= kClearedHeadingSlots) return;
   record_.setHeading(slot, value);
-  if (slot == slot::kStyle || slot == kStyle110Slot) ApplyStyleValue(context_.xmlBoring, value, false);
+  if (slot == slot::kStyle || slot == slot::kStyle110) ApplyStyleValue(context_.xmlBoring, value, false);
   StoreCommonHeading(record_, slot, value);
 }
 
@@ -58,10 +57,10 @@ bool Pass110::Commit() {
     case xml_group::kWaterLevel:
       if (NewRow(row)) {
         TextTable& levels = record_.WaterLevelTable;
-        levels.set(row, 1, WaterLevelText(C(1)));
-        levels.set(row, 2, MonthDay());
-        levels.set(row, 3, C(3));
-        levels.set(row, 4, "7");
+        levels.set(row, water_level::kLevel, WaterLevelText(C(1)));
+        levels.set(row, water_level::kDate, MonthDay());
+        levels.set(row, water_level::kKind, C(3));
+        levels.set(row, water_level::kPresence, std::to_string(water_level::bit::kXmlReaderRow));
       }
       break;
     case xml_group::kDrillingProgress:

@@ -12,7 +12,6 @@ namespace tesmor {
 namespace {
 
 constexpr double kColourTolerance = 0.0001;
-constexpr int kMergedColourFlag = 32;
 
 bool Numeric(std::string_view text) { return StartsLikeNumber(text) > 0; }
 
@@ -22,10 +21,10 @@ void MergeColours(BoringRecord& record) {
   int n = layers.RowCount();
   std::vector<double> bottoms;
   bottoms.reserve(static_cast<std::size_t>(layers.maxRows()));
-  for (int row = 1; row <= n; ++row) bottoms.push_back(TextToDouble(layers.get(row, 1)));
+  for (int row = 1; row <= n; ++row) bottoms.push_back(TextToDouble(layers.get(row, layer::kBottomDepth)));
 
-  for (int c = 1; c <= colours.maxRows() && Numeric(colours.get(c, 1)); ++c) {
-    const std::string& depthText = colours.get(c, 1);
+  for (int c = 1; c <= colours.maxRows() && Numeric(colours.get(c, colour::kBottomDepth)); ++c) {
+    const std::string& depthText = colours.get(c, colour::kBottomDepth);
     const double depth = TextToDouble(depthText);
     int found = 0;
     for (int j = 1; j <= n; ++j) {
@@ -35,13 +34,14 @@ void MergeColours(BoringRecord& record) {
       }
     }
     if (found > 0) {
-      layers.set(found, 4, colours.get(c, 2));
-      layers.set(found, 7, std::to_string(TextToInt(layers.get(found, 7)) | kMergedColourFlag));
+      layers.set(found, layer::kColourTone, colours.get(c, colour::kColourTone));
+      layers.set(found, layer::kPresence,
+                 std::to_string(TextToInt(layers.get(found, layer::kPresence)) | layer::bit::kColourMerged));
     } else if (n < layers.maxRows()) {
       ++n;
-      layers.set(n, 1, depthText);
-      layers.set(n, 4, colours.get(c, 2));
-      layers.set(n, 7, "");
+      layers.set(n, layer::kBottomDepth, depthText);
+      layers.set(n, layer::kColourTone, colours.get(c, colour::kColourTone));
+      layers.set(n, layer::kPresence, "");
       bottoms.push_back(depth);
     }
   }
@@ -49,12 +49,14 @@ void MergeColours(BoringRecord& record) {
 
 void ShiftInSituColumns(BoringRecord& record) {
   TextTable& tests = record.InSituTable;
-  for (int row = 1; row <= tests.maxRows() && Numeric(tests.get(row, 1)); ++row) {
-    tests.set(row, 2, tests.get(row, 3));
-    tests.set(row, 3, tests.get(row, 0));
-    tests.set(row, 6, tests.get(row, 5));
-    tests.set(row, 5, tests.get(row, 4));
-    tests.set(row, 4, "7");
+  // Result and test name move to columns 2 and 3; the two columns after them move
+  // one to the right, and the mark takes the first of them.
+  for (int row = 1; row <= tests.maxRows() && Numeric(tests.get(row, in_situ::kTopDepth)); ++row) {
+    tests.set(row, in_situ::kSoilResult, tests.get(row, in_situ::kResult));
+    tests.set(row, in_situ::kSoilTestName, tests.get(row, in_situ::kTestName));
+    tests.set(row, in_situ::kReadMark, tests.get(row, in_situ::kExtra2));
+    tests.set(row, in_situ::kExtra2, tests.get(row, in_situ::kExtra1));
+    tests.set(row, in_situ::kSoilMark, in_situ::kMark);
   }
 }
 
@@ -62,8 +64,8 @@ void CopyDrillingDates(BoringRecord& record) {
   const TextTable& progress = record.DrillingProgressTable;
   TextTable& conditions = record.DrillingConditionTable;
   for (int row = 1; row <= progress.maxRows(); ++row) {
-    conditions.set(row, 1, progress.get(row, 1));
-    conditions.set(row, 2, progress.get(row, 2));
+    conditions.set(row, drilling_condition::kBottomDepth, progress.get(row, drilling_progress::kBottomDepth));
+    conditions.set(row, drilling_condition::kDate, progress.get(row, drilling_progress::kDate));
   }
 }
 

@@ -63,7 +63,7 @@ class CommonPass final : public XmlPass {
   void CommitDrillingCondition(int column, int bit);
   void CommitWaterSupply();
   void CommitFaultZone();
-  void CommitCore(TextTable& table, int valueColumn, int flagColumn, std::string_view flag);
+  void CommitCore(TextTable& table, int valueColumn, int flagColumn, int flag);
   void CommitRqd();
 
   LoadContext& context_;
@@ -76,7 +76,7 @@ class CommonPass final : public XmlPass {
 void CommonPass::StoreHeading(int slot, std::string_view value) {
   if (slot <= 0 || slot >= kClearedHeadingSlots) return;
   record_.setHeading(slot, value);
-  if (slot == 6 || slot == 9) {
+  if (slot == slot::kStartYear || slot == slot::kEndYear) {
     const std::string date(value);
     for (int part = 1; part <= 3; ++part) record_.setHeading(slot + part - 1, SplitDatePart(date, part));
   } else if (slot == slot::kStyle) {
@@ -123,13 +123,25 @@ bool CommonPass::Commit() {
       break;
     case xml_group::kHoleDiameter: CommitHoleDiameter(); break;
     case xml_group::kCoreTubeBit: CommitCoreTubeBit(); break;
-    case xml_group::kDrillingSpeed: CommitDrillingCondition(5, 2); break;
-    case xml_group::kFeedPressure: CommitDrillingCondition(6, 4); break;
-    case xml_group::kRotation: CommitDrillingCondition(7, 8); break;
+    case xml_group::kDrillingSpeed:
+      CommitDrillingCondition(drilling_condition::kSpeed, drilling_condition::bit::kSpeed);
+      break;
+    case xml_group::kFeedPressure:
+      CommitDrillingCondition(drilling_condition::kFeedPressure, drilling_condition::bit::kFeedPressure);
+      break;
+    case xml_group::kRotation:
+      CommitDrillingCondition(drilling_condition::kRotation, drilling_condition::bit::kRotation);
+      break;
     case xml_group::kWaterSupply: CommitWaterSupply(); break;
     case xml_group::kFaultZone: CommitFaultZone(); break;
-    case xml_group::kCoreRecovery: CommitCore(record_.CoreRecoveryTable, 2, 3, "2"); break;
-    case xml_group::kCoreLength: CommitCore(record_.CoreLengthRqdTable, 2, 4, "32"); break;
+    case xml_group::kCoreRecovery:
+      CommitCore(record_.CoreRecoveryTable, core_recovery::kRecovery, core_recovery::kLabelPlace,
+                 core_recovery::label::kBelow);
+      break;
+    case xml_group::kCoreLength:
+      CommitCore(record_.CoreLengthRqdTable, core_rqd::kMaxCoreLength, core_rqd::kPresence,
+                 core_rqd::bit::kXmlReaderRow);
+      break;
     case xml_group::kRqd: CommitRqd(); break;
     default: break;
   }
@@ -146,14 +158,14 @@ void CommonPass::CommitSpt() {
   int row = 0;
   if (!NewRow(row)) return;
   TextTable& spt = record_.SptTable;
-  spt.set(row, 1, C(1));
-  spt.set(row, 2, C(8) + "/" + C(9));
+  spt.set(row, spt::kStartDepth, C(1));
+  spt.set(row, spt::kTotal, C(8) + "/" + C(9));
   for (int part = 0; part < 3; ++part) {
     const std::string& blows = C(2 + 2 * part);
     const std::string& penetration = C(3 + 2 * part);
-    if (!blows.empty() || !penetration.empty()) spt.set(row, 3 + part, blows + "/" + penetration);
+    if (!blows.empty() || !penetration.empty()) spt.set(row, spt::kBlows0To10 + part, blows + "/" + penetration);
   }
-  spt.set(row, 6, "0");
+  spt.set(row, spt::kMark, "0");
 }
 
 void CommonPass::CommitDensity() {
@@ -172,10 +184,11 @@ void CommonPass::CommitLugeon() {
   int row = 0;
   if (!NewRow(row)) return;
   TextTable& lugeon = record_.LugeonTable;
-  lugeon.set(row, 0, C(10));
-  for (int col = 1; col <= 8; ++col) lugeon.set(row, col, C(col));
-  lugeon.set(row, 9, LugeonClassText(C(9)));
-  lugeon.set(row, 10, "");
+  lugeon.set(row, lugeon::kTestNumber, C(10));
+  // Top depth to injection max scale stand in the scratch row as in the table.
+  for (int col = lugeon::kTopDepth; col <= lugeon::kInjectionMaxScale; ++col) lugeon.set(row, col, C(col));
+  lugeon.set(row, lugeon::kClass, LugeonClassText(C(9)));
+  lugeon.set(row, lugeon::kPairs, "");
   state_.lugeonPairs[static_cast<std::size_t>(row)] = 0;
   facts_.hasRockData = true;
 }
@@ -184,12 +197,12 @@ bool CommonPass::CommitLugeonDetail() {
   if (state_.fieldCount <= 0 || !Numeric(C(3)) || !Numeric(C(1)) || !Numeric(C(2))) return true;
   TextTable& lugeon = record_.LugeonTable;
   const int test = TextToInt(C(3));
-  for (int row = 1; row <= kLugeonRows && Numeric(lugeon.get(row, 1)); ++row) {
-    if (TextToInt(lugeon.get(row, 0)) != test) continue;
+  for (int row = 1; row <= kLugeonRows && Numeric(lugeon.get(row, lugeon::kTopDepth)); ++row) {
+    if (TextToInt(lugeon.get(row, lugeon::kTestNumber)) != test) continue;
     int& pairs = state_.lugeonPairs[static_cast<std::size_t>(row)];
     if (pairs < kLugeonPairsPerTest) {
       ++pairs;
-      if (std::string* cell = lugeon.cell(row, 10)) cell->append(C(1) + "," + C(2) + ",");
+      if (std::string* cell = lugeon.cell(row, lugeon::kPairs)) cell->append(C(1) + "," + C(2) + ",");
     }
     break;
   }
@@ -217,17 +230,17 @@ void CommonPass::CommitRockClass() {
     }
   }
   TextTable& colours = record_.ColourTable;
-  const int bit = 1 << (kind + 3);
+  const int bit = colour::bit::kFirstClass << kind;
   int freeRow = 0;
   int row = FindDepthRow(colours, TextToDouble(C(1)), kRockClassRows, &freeRow);
   if (row > 0) {
-    colours.set(row, 3 + kind, code);
-    OrFlags(colours, row, 9, bit);
+    colours.set(row, colour::kFirstRockClass + kind, code);
+    OrFlags(colours, row, colour::kPresence, bit);
   } else if (freeRow > 0) {
     row = freeRow;
-    colours.set(row, 1, C(1));
-    colours.set(row, 3 + kind, code);
-    colours.set(row, 9, std::to_string(bit | 3));
+    colours.set(row, colour::kBottomDepth, C(1));
+    colours.set(row, colour::kFirstRockClass + kind, code);
+    colours.set(row, colour::kPresence, std::to_string(bit | colour::bit::kClassRecord));
   } else {
     return;
   }
@@ -239,10 +252,10 @@ void CommonPass::CommitObservation() {
   int row = 0;
   if (!NewRow(row)) return;
   TextTable& notes = record_.ObservationTable;
-  notes.set(row, 1, C(1));
-  notes.set(row, 2, C(2));
-  notes.set(row, 4, ReplaceAll(C(4), "\\n", "\r\n"));
-  notes.set(row, 5, "0");
+  notes.set(row, observation::kTopDepth, C(1));
+  notes.set(row, observation::kBottomDepth, C(2));
+  notes.set(row, observation::kNote, ReplaceAll(C(4), "\\n", "\r\n"));
+  notes.set(row, observation::kFrameLine, observation::kNotFramed);
 }
 
 void CommonPass::CommitObservationFrame() {
@@ -250,10 +263,10 @@ void CommonPass::CommitObservationFrame() {
   TextTable& notes = record_.ObservationTable;
   const double depth = TextToDouble(C(1));
   for (int row = 1; row <= notes.maxRows(); ++row) {
-    const std::string& bottom = notes.get(row, 2);
-    if (!Numeric(notes.get(row, 1)) && !Numeric(bottom)) return;
+    const std::string& bottom = notes.get(row, observation::kBottomDepth);
+    if (!Numeric(notes.get(row, observation::kTopDepth)) && !Numeric(bottom)) return;
     if (Numeric(bottom) && DepthsMatch(TextToDouble(bottom), depth)) {
-      notes.set(row, 5, "1");
+      notes.set(row, observation::kFrameLine, observation::kFramed);
       return;
     }
   }
@@ -280,19 +293,19 @@ void CommonPass::CommitGeoAge() {
   int row = 0;
   if (!NewRow(row)) return;
   TextTable& ages = record_.GeoAgeTable;
-  ages.set(row, 1, C(1));
-  ages.set(row, 2, C(2));
-  ages.set(row, 3, kind_ == kind::kXml300 ? C(4) : GeoAgeText(C(3), C(4)));
+  ages.set(row, geo_age::kTopDepth, C(1));
+  ages.set(row, geo_age::kBottomDepth, C(2));
+  ages.set(row, geo_age::kAgeName, kind_ == kind::kXml300 ? C(4) : GeoAgeText(C(3), C(4)));
 }
 
 void CommonPass::CommitWaterLevel() {
   int row = 0;
   if (!NewRow(row)) return;
   TextTable& levels = record_.WaterLevelTable;
-  levels.set(row, 1, WaterLevelText(C(1)));
-  levels.set(row, 2, DropYear(C(2)));
-  levels.set(row, 3, WaterLevelKindText(C(3)));
-  levels.set(row, 4, "7");
+  levels.set(row, water_level::kLevel, WaterLevelText(C(1)));
+  levels.set(row, water_level::kDate, DropYear(C(2)));
+  levels.set(row, water_level::kKind, WaterLevelKindText(C(3)));
+  levels.set(row, water_level::kPresence, std::to_string(water_level::bit::kXmlReaderRow));
 }
 
 void CommonPass::CommitHoleDiameter() {
@@ -300,10 +313,12 @@ void CommonPass::CommitHoleDiameter() {
   if (!NewRow(row)) return;
   TextTable& progress = record_.DrillingProgressTable;
   const std::string protection = WallProtectionText(C(3));
-  progress.set(row, 1, C(1));
-  progress.set(row, 2, C(2));
-  progress.set(row, 3, protection);
-  progress.set(row, 6, std::to_string((C(2).empty() ? 0 : 2) | (protection.empty() ? 0 : 4)));
+  progress.set(row, drilling_progress::kBottomDepth, C(1));
+  progress.set(row, drilling_progress::kHoleDiameter, C(2));
+  progress.set(row, drilling_progress::kWallProtection, protection);
+  progress.set(row, drilling_progress::kPresence,
+               std::to_string((C(2).empty() ? 0 : drilling_progress::bit::kHoleDiameter) |
+                              (protection.empty() ? 0 : drilling_progress::bit::kWallProtection)));
 }
 
 void CommonPass::CommitCoreTubeBit() {
@@ -311,8 +326,8 @@ void CommonPass::CommitCoreTubeBit() {
   const int row = FindOrAddDepthRow(progress, C(1), std::min(state_.maxRows, progress.maxRows()));
   if (row <= 0) return;
   const std::string tubeBit = TubeBitText(C(2), C(3));
-  progress.set(row, 4, tubeBit);
-  if (!tubeBit.empty()) OrFlags(progress, row, 6, 8);
+  progress.set(row, drilling_progress::kCoreTubeBit, tubeBit);
+  if (!tubeBit.empty()) OrFlags(progress, row, drilling_progress::kPresence, drilling_progress::bit::kCoreTubeBit);
 }
 
 void CommonPass::CommitDrillingCondition(int column, int bit) {
@@ -321,7 +336,7 @@ void CommonPass::CommitDrillingCondition(int column, int bit) {
   const int row = FindOrAddDepthRow(conditions, C(1), std::min(state_.maxRows, conditions.maxRows()));
   if (row <= 0) return;
   conditions.set(row, column, C(2));
-  OrFlags(conditions, row, 11, bit);
+  OrFlags(conditions, row, drilling_condition::kPresence, bit);
 }
 
 void CommonPass::CommitWaterSupply() {
@@ -329,36 +344,38 @@ void CommonPass::CommitWaterSupply() {
   TextTable& conditions = record_.DrillingConditionTable;
   const int row = FindOrAddDepthRow(conditions, C(1), std::min(state_.maxRows, conditions.maxRows()));
   if (row > 0) {
-    conditions.set(row, 8, C(2));
-    conditions.set(row, 9, C(3));
-    conditions.set(row, 10, C(4));
-    const int bits = (C(2).empty() ? 0 : 0x10) | (C(3).empty() ? 0 : 0x20) | (C(4).empty() ? 0 : 0x40);
-    OrFlags(conditions, row, 11, bits);
+    conditions.set(row, drilling_condition::kWaterPressure, C(2));
+    conditions.set(row, drilling_condition::kWaterSupply, C(3));
+    conditions.set(row, drilling_condition::kDrainage, C(4));
+    const int bits = (C(2).empty() ? 0 : drilling_condition::bit::kWaterPressure) |
+                     (C(3).empty() ? 0 : drilling_condition::bit::kWaterSupply) |
+                     (C(4).empty() ? 0 : drilling_condition::bit::kDrainage);
+    OrFlags(conditions, row, drilling_condition::kPresence, bits);
   }
   const std::string waterKind = WaterKindText(C(5));
   if (waterKind.empty()) return;
   TextTable& progress = record_.DrillingProgressTable;
   const int progressRow = FindOrAddDepthRow(progress, C(1), progress.maxRows());
   if (progressRow <= 0) return;
-  progress.set(progressRow, 5, waterKind);
-  OrFlags(progress, progressRow, 6, 0x10);
+  progress.set(progressRow, drilling_progress::kWaterKind, waterKind);
+  OrFlags(progress, progressRow, drilling_progress::kPresence, drilling_progress::bit::kWaterKind);
 }
 
 void CommonPass::CommitFaultZone() {
   int row = 0;
   if (!NewRow(row)) return;
   TextTable& faults = record_.FaultZoneTable;
-  faults.set(row, 1, C(1));
-  faults.set(row, 2, C(2));
-  faults.set(row, 3, FaultPropertyText(C(3)));
+  faults.set(row, fault_zone::kTopDepth, C(1));
+  faults.set(row, fault_zone::kBottomDepth, C(2));
+  faults.set(row, fault_zone::kProperty, FaultPropertyText(C(3)));
 }
 
-void CommonPass::CommitCore(TextTable& table, int valueColumn, int flagColumn, std::string_view flag) {
+void CommonPass::CommitCore(TextTable& table, int valueColumn, int flagColumn, int flag) {
   int row = 0;
   if (!NewRow(row)) return;
-  table.set(row, 1, C(1));
+  table.set(row, kKeyColumn, C(1));
   table.set(row, valueColumn, C(2));
-  table.set(row, flagColumn, flag);
+  table.set(row, flagColumn, std::to_string(flag));
   facts_.hasRockData = true;
 }
 
@@ -367,8 +384,8 @@ void CommonPass::CommitRqd() {
   TextTable& cores = record_.CoreLengthRqdTable;
   const int row = FindOrAddDepthRow(cores, C(1), std::min(state_.maxRows, cores.maxRows()));
   if (row <= 0) return;
-  cores.set(row, 3, C(2));
-  cores.set(row, 4, "32");
+  cores.set(row, core_rqd::kRqd, C(2));
+  cores.set(row, core_rqd::kPresence, std::to_string(core_rqd::bit::kXmlReaderRow));
   facts_.hasRockData = true;
 }
 
@@ -465,14 +482,16 @@ void ApplyStyleValue(XmlBoringFacts& facts, std::string_view value, bool textIsO
 }
 
 void StoreCommonHeading(BoringRecord& record, int slot, std::string_view value) {
-  if (slot == 21) {
+  if (slot == slot::kHammer) {
     record.setHeading(slot, HammerText(value));
-  } else if (slot == slot::kDrillingAngle || slot == 25 || slot == 26) {
+  } else if (slot == slot::kDrillingAngle || slot == slot::kDrillingDirection || slot == slot::kGroundSlope) {
     std::string whole;
     TextBeforeOrAll(whole, value, ".0");
     record.setHeading(slot, whole);
-  } else if (slot == 59) {
-    record.setHeading(27, record.heading(27) + record.heading(58) + record.heading(59));
+  } else if (slot == slot::kLocationCode3) {
+    record.setHeading(slot::kBoringNumber, record.heading(slot::kBoringNumber) +
+                                               record.heading(slot::kLocationCode2) +
+                                               record.heading(slot::kLocationCode3));
   }
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "readers/XmlElement.h"
-#include "record/TableLayout.h"
+#include "record/RecordLayout.h"
 
 namespace tesmor {
 

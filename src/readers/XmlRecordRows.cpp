@@ -32,9 +32,9 @@ bool DepthsMatch(double a, double b) { return std::fabs(a - b) <= kDepthToleranc
 int FindDepthRow(const TextTable& table, double depth, int limit, int* freeRow) {
   if (freeRow != nullptr) *freeRow = 0;
   for (int row = 1; row <= limit; ++row) {
-    const std::string& key = table.get(row, 1);
+    const std::string& key = table.get(row, kKeyColumn);
     if (StartsLikeNumber(key) <= 0) {
-      if (freeRow != nullptr && table.contains(row, 1)) *freeRow = row;
+      if (freeRow != nullptr && table.contains(row, kKeyColumn)) *freeRow = row;
       return 0;
     }
     if (DepthsMatch(TextToDouble(key), depth)) return row;
@@ -46,7 +46,7 @@ int FindOrAddDepthRow(TextTable& table, std::string_view depth, int limit) {
   int freeRow = 0;
   const int row = FindDepthRow(table, TextToDouble(depth), limit, &freeRow);
   if (row > 0) return row;
-  if (freeRow > 0) table.set(freeRow, 1, depth);
+  if (freeRow > 0) table.set(freeRow, kKeyColumn, depth);
   return freeRow;
 }
 
@@ -58,52 +58,52 @@ void WriteLayerRow(LoadContext& context, int row, std::string_view depth, std::s
                    std::string_view name2, std::string_view fileSymbol) {
   TextTable& layers = context.record.LayerTable;
   const GeologyClassTable& geology = GeologyOf(context);
-  layers.set(row, 1, depth);
-  layers.set(row, 2, name1);
-  layers.set(row, 3, name2);
-  layers.set(row, 7, "471");
-  layers.set(row, 11, "・");
+  layers.set(row, layer::kBottomDepth, depth);
+  layers.set(row, layer::kGeologyName1, name1);
+  layers.set(row, layer::kGeologyName2, name2);
+  layers.set(row, layer::kPresence, std::to_string(layer::bit::kXmlReaderRow));
+  layers.set(row, layer::kNameJoiner, "・");
   std::string symbol(fileSymbol);
-  layers.set(row, 5, ComposedCode(geology, symbol, name1));
+  layers.set(row, layer::kPatternCode1, ComposedCode(geology, symbol, name1));
   // The file's own symbol wins over the composed one.
-  layers.set(row, 8, fileSymbol.empty() ? std::string_view(symbol) : fileSymbol);
+  layers.set(row, layer::kSymbol, fileSymbol.empty() ? std::string_view(symbol) : fileSymbol);
   if (!name2.empty()) {
     std::string symbol2;
-    layers.set(row, 6, ComposedCode(geology, symbol2, name2));
+    layers.set(row, layer::kPatternCode2, ComposedCode(geology, symbol2, name2));
   }
 }
 
-void WriteColourRow(BoringRecord& record, int row, std::string_view depth, std::string_view colour) {
+void WriteColourRow(BoringRecord& record, int row, std::string_view depth, std::string_view tone) {
   TextTable& colours = record.ColourTable;
-  colours.set(row, 1, depth);
-  colours.set(row, 2, colour);
+  colours.set(row, colour::kBottomDepth, depth);
+  colours.set(row, colour::kColourTone, tone);
   const bool atLayerBottom =
       FindDepthRow(record.LayerTable, TextToDouble(depth), record.LayerTable.maxRows()) > 0;
-  colours.set(row, 9, atLayerBottom ? "4" : "0");
+  colours.set(row, colour::kPresence, std::to_string(atLayerBottom ? colour::bit::kAtLayerBottom : 0));
 }
 
 void WriteInSituRow(BoringRecord& record, int row, std::string_view name, std::string_view top,
                     std::string_view bottom, std::string_view result) {
   TextTable& tests = record.InSituTable;
-  tests.set(row, 0, name);
-  tests.set(row, 1, top);
-  tests.set(row, 2, bottom);
-  tests.set(row, 3, result);
-  tests.set(row, 4, "");
-  tests.set(row, 5, "");
-  tests.set(row, 6, "7");
-  tests.set(row, 7, "");
-  tests.set(row, 8, "");
+  tests.set(row, in_situ::kTestName, name);
+  tests.set(row, in_situ::kTopDepth, top);
+  tests.set(row, in_situ::kBottomDepth, bottom);
+  tests.set(row, in_situ::kResult, result);
+  tests.set(row, in_situ::kExtra1, "");
+  tests.set(row, in_situ::kExtra2, "");
+  tests.set(row, in_situ::kReadMark, in_situ::kMark);
+  tests.set(row, in_situ::kExtra3, "");
+  tests.set(row, in_situ::kExtra4, "");
 }
 
 void WriteSampleRow(BoringRecord& record, int row, std::string_view top, std::string_view bottom,
                     std::string_view number, std::string_view methodCode, std::string_view testName) {
   TextTable& samples = record.SampleTable;
-  samples.set(row, 1, top);
-  samples.set(row, 2, bottom);
-  samples.set(row, 3, number);
-  samples.set(row, 4, SamplingMark(methodCode));
-  samples.set(row, 5, testName);
+  samples.set(row, sample::kTopDepth, top);
+  samples.set(row, sample::kBottomDepth, bottom);
+  samples.set(row, sample::kNumber, number);
+  samples.set(row, sample::kMethodMark, SamplingMark(methodCode));
+  samples.set(row, sample::kTestName, testName);
 }
 
 std::string WaterLevelText(std::string_view depth) {
@@ -117,9 +117,12 @@ bool WriteDrillingDateRow(LoadContext& context, XmlPassState& state, std::string
   TextTable& table = rock ? record.DrillingConditionTable : record.DrillingProgressTable;
   int row = 0;
   if (!NextRow(state, table.maxRows(), row)) return false;
-  table.set(row, 1, depth);
-  table.set(row, 2, date);
-  if (rock) table.set(row, 11, "1");
+  // Both tables keep the depth and the date in the same columns.
+  static_assert(drilling_condition::kBottomDepth == drilling_progress::kBottomDepth &&
+                drilling_condition::kDate == drilling_progress::kDate);
+  table.set(row, drilling_condition::kBottomDepth, depth);
+  table.set(row, drilling_condition::kDate, date);
+  if (rock) table.set(row, drilling_condition::kPresence, std::to_string(drilling_condition::bit::kDate));
   return true;
 }
 

@@ -12,27 +12,27 @@ namespace tesmor {
 // Two depth texts within 0.001 of each other (a difference of exactly 0.001 matches).
 bool DepthsMatch(double a, double b);
 
-// The row (from row 1, at most limit, while column 1 is numeric-looking) whose
-// column 1 is within 0.001 of depth; 0 when none. freeRow (when given) receives the
-// first row whose column 1 is not numeric-looking, 0 when there is none within limit.
+// The row (from row 1, at most limit, while the key column is numeric-looking) whose
+// key is within 0.001 of depth; 0 when none. freeRow (when given) receives the first
+// row whose key is not numeric-looking, 0 when there is none within limit.
 int FindDepthRow(const TextTable& table, double depth, int limit, int* freeRow = nullptr);
 
-// The row found by FindDepthRow, else the free row, which takes depth as its column 1.
+// The row found by FindDepthRow, else the free row, which takes depth as its key.
 // 0 when neither exists within limit.
 int FindOrAddDepthRow(TextTable& table, std::string_view depth, int limit);
 
 // Column col of a row read as an integer, OR bits, written back as decimal text.
 void OrFlags(TextTable& table, int row, int col, int bits);
 
-// A layer row: bottom depth, names, presence bits "471", "・", the composed pattern
+// A layer row: bottom depth, names, the reader's presence bits, "・", the composed pattern
 // codes of both names, and the symbol the file gives (the composed one when it gives none).
 void WriteLayerRow(LoadContext& context, int row, std::string_view depth, std::string_view name1,
                    std::string_view name2, std::string_view fileSymbol);
 
-// A colour row: bottom depth, colour, and "4" in column 9 when a layer ends at that depth.
-void WriteColourRow(BoringRecord& record, int row, std::string_view depth, std::string_view colour);
+// A colour row: bottom depth, colour, and the presence bit of a layer ending at that depth.
+void WriteColourRow(BoringRecord& record, int row, std::string_view depth, std::string_view tone);
 
-// An in-situ test row as read: name, top and bottom depth, result, "7".
+// An in-situ test row as read: name, top and bottom depth, result, mark.
 void WriteInSituRow(BoringRecord& record, int row, std::string_view name, std::string_view top,
                     std::string_view bottom, std::string_view result);
 

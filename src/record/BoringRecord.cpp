@@ -64,7 +64,7 @@ void ClearBoringData(BoringRecord& record) {
 
 double TotalDepth(const BoringRecord& record) {
   const int n = record.LayerTable.RowCount();
-  const double last = n > 0 ? TextToDouble(record.LayerTable.get(n, 1)) : 0.0;
+  const double last = n > 0 ? TextToDouble(record.LayerTable.get(n, layer::kBottomDepth)) : 0.0;
   const double drilled = TextToDouble(record.heading(slot::kTotalLength));
   return std::max(last, drilled);
 }

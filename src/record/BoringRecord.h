@@ -7,30 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "record/RecordLayout.h"
 #include "record/TextTable.h"
 
 namespace tesmor {
-
-inline constexpr int kHeadingSlots = 90;
-// Slots 0 .. kClearedHeadingSlots-1 are emptied before each load.
-inline constexpr int kClearedHeadingSlots = 89;
-
-// Heading slots with a meaning of their own in the program.
-namespace slot {
-inline constexpr int kSurveyName = 1;
-inline constexpr int kBoringName = 5;
-inline constexpr int kCollarElevation = 13;
-inline constexpr int kDrillingAngle = 24;
-inline constexpr int kShowElevation = 36;
-inline constexpr int kTotalLength = 37;
-inline constexpr int kElevationAsText = 38;
-inline constexpr int kSurveyCompany = 39;
-inline constexpr int kRoleLabel1 = 41;
-inline constexpr int kStyle = 57;
-inline constexpr int kPageTextBefore = 61;
-inline constexpr int kStyle110 = 81;
-inline constexpr int kFileKind = 82;
-}  // namespace slot
 
 // Relative density and consistency: index = row number 1 .. 300.
 struct DensityRows {
@@ -83,7 +63,8 @@ struct BoringRecord {
 // layer row counters and the graph captions, before a load.
 void ClearBoringData(BoringRecord& record);
 
-// The larger of the last layer's bottom depth and heading slot 37 (0 when empty).
+// The larger of the last layer's bottom depth and the total drilled length (0 when
+// empty).
 double TotalDepth(const BoringRecord& record);
 
 }  // namespace tesmor

@@ -9,16 +9,14 @@ namespace tesmor {
 
 namespace {
 
-constexpr int kDepthColumn = 1;
-
 double DepthKey(const std::string& text) { return StartsLikeNumber(text) > 0 ? TextToDouble(text) : 9999.9; }
 
 }  // namespace
 
 void SortTablesByDepth(TextTable& table) {
-  const int rows = table.RowCountBy(kDepthColumn);
+  const int rows = table.RowCountBy(kKeyColumn);
   std::vector<double> keys(static_cast<std::size_t>(rows) + 1);
-  for (int r = 1; r <= rows; ++r) keys[static_cast<std::size_t>(r)] = DepthKey(table.get(r, kDepthColumn));
+  for (int r = 1; r <= rows; ++r) keys[static_cast<std::size_t>(r)] = DepthKey(table.get(r, kKeyColumn));
   // The exchange sort: rows with equal keys are never exchanged, but a row may pass
   // another of its own key when it is exchanged with a third.
   for (int i = 1; i < rows; ++i) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "record/TableLayout.h"
+#include "record/RecordLayout.h"
 
 namespace tesmor {
 
