@@ -43,11 +43,28 @@ struct HeadingItem {
 };
 
 constexpr HeadingItem kHeadingItems[] = {
-    {"調査名", 1},     {"事業工事名", 2}, {"調査位置", 3}, {"発注機関", 4}, {"ボーリング名", 5},
-    {"種別", 12},      {"孔口標高ｍ", 13}, {"試錐機", 20},  {"ハンマー", 21}, {"エンジン", 22},
-    {"ポンプ", 23},    {"角度", 24},       {"方向", 25},    {"地盤勾配", 26}, {"ボ-リングNo", 27},
-    {"シートNo.", 28}, {"code1", 29},      {"code2", 30},   {"メモ", 33},     {"総掘進長ｍ", 37},
-    {"調査業者名", 39}, {"TEL", 40},
+    {"調査名", slot::kSurveyName},
+    {"事業工事名", slot::kProjectName},
+    {"調査位置", slot::kLocation},
+    {"発注機関", slot::kOrderingBody},
+    {"ボーリング名", slot::kBoringName},
+    {"種別", slot::kElevationKind},
+    {"孔口標高ｍ", slot::kCollarElevation},
+    {"試錐機", slot::kDrillingMachine},
+    {"ハンマー", slot::kHammer},
+    {"エンジン", slot::kEngine},
+    {"ポンプ", slot::kPump},
+    {"角度", slot::kDrillingAngle},
+    {"方向", slot::kDrillingDirection},
+    {"地盤勾配", slot::kGroundSlope},
+    {"ボ-リングNo", slot::kBoringNumber},
+    {"シートNo.", slot::kSheetNumber},
+    {"code1", slot::kCode1},
+    {"code2", slot::kCode2},
+    {"メモ", slot::kMemo},
+    {"総掘進長ｍ", slot::kTotalLength},
+    {"調査業者名", slot::kSurveyCompany},
+    {"TEL", slot::kCompanyPhone},
 };
 
 }  // namespace
@@ -55,8 +72,10 @@ constexpr HeadingItem kHeadingItems[] = {
 HeadingDataDialog::HeadingDataDialog(Workspace& workspace, QWidget* parent) : QDialog(parent), workspace_(workspace) {
   setWindowTitle(QStringLiteral("見出しデータ"));
   BoringRecord& record = workspace_.record;
-  if (record.heading(39).empty()) record.setHeading(39, workspace_.settingsStore.settings.emptyHeadingText);
-  if (record.heading(40).empty()) record.setHeading(40, " ");
+  if (record.heading(slot::kSurveyCompany).empty()) {
+    record.setHeading(slot::kSurveyCompany, workspace_.settingsStore.settings.emptyHeadingText);
+  }
+  if (record.heading(slot::kCompanyPhone).empty()) record.setHeading(slot::kCompanyPhone, " ");
 
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
@@ -93,15 +112,15 @@ HeadingDataDialog::HeadingDataDialog(Workspace& workspace, QWidget* parent) : QD
     }
     place(label, box, 3);
   };
-  dateRow(QStringLiteral("調査期間 始"), 34, 6);
-  dateRow(QStringLiteral("調査期間 至"), 35, 9);
+  dateRow(QStringLiteral("調査期間 始"), slot::kStartDateLead, slot::kStartYear);
+  dateRow(QStringLiteral("調査期間 至"), slot::kEndDateLead, slot::kEndYear);
 
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < slot::kEngineers; ++i) {
     auto* box = new QWidget(this);
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
-    h->addWidget(Field(record.heading(41 + i), box, 120));
-    h->addWidget(Field(record.heading(16 + i), box, 160));
+    h->addWidget(Field(record.heading(slot::kRoleLabel1 + i), box, 120));
+    h->addWidget(Field(record.heading(slot::kEngineerName1 + i), box, 160));
     place(QStringLiteral("技術者 %1").arg(i + 1), box, 3);
   }
 
@@ -112,8 +131,8 @@ HeadingDataDialog::HeadingDataDialog(Workspace& workspace, QWidget* parent) : QD
     for (int i = 0; i < 3; ++i) h->addWidget(Field(record.heading(firstSlot + i), box, 50));
     place(label, box);
   };
-  degrees(QStringLiteral("北緯 度分秒"), 51);
-  degrees(QStringLiteral("東経 度分秒"), 54);
+  degrees(QStringLiteral("北緯 度分秒"), slot::kLatitudeDegrees);
+  degrees(QStringLiteral("東経 度分秒"), slot::kLongitudeDegrees);
   place(QStringLiteral("地質深度ｍ"), Field(Format("%.2f", TotalDepth(record)), this));
   place(QStringLiteral("表示様式"), Field(record.heading(slot::kFileKind), this));
   layout->addLayout(grid);
@@ -199,19 +218,19 @@ PageNumberDialog::PageNumberDialog(Workspace& workspace, QWidget* parent) : QDia
     box->setCurrentText(ToQString(record.heading(slotNumber)));
     return box;
   };
-  before_ = textChoice(61, {QString(), QStringLiteral("No."), QStringLiteral("－"), QStringLiteral("P")});
-  firstPage_ = Field(record.heading(62), this);
-  after_ = textChoice(63, {QString(), QStringLiteral("－"), QStringLiteral("頁"), QStringLiteral("ページ")});
+  before_ = textChoice(slot::kPageTextBefore, {QString(), QStringLiteral("No."), QStringLiteral("－"), QStringLiteral("P")});
+  firstPage_ = Field(record.heading(slot::kFirstPageNumber), this);
+  after_ = textChoice(slot::kPageTextAfter, {QString(), QStringLiteral("－"), QStringLiteral("頁"), QStringLiteral("ページ")});
   vertical_ = new QComboBox(this);
   vertical_->addItems({QStringLiteral("用紙上端から"), QStringLiteral("柱状図下端から")});
-  vertical_->setCurrentIndex(TextToInt(record.heading(64)) != 0 ? 1 : 0);
-  fromTop_ = Field(record.heading(65), this);
-  fromBottom_ = Field(record.heading(66), this);
+  vertical_->setCurrentIndex(TextToInt(record.heading(slot::kPageVerticalReference)) != 0 ? 1 : 0);
+  fromTop_ = Field(record.heading(slot::kPageFromPaperTop), this);
+  fromBottom_ = Field(record.heading(slot::kPageBelowColumns), this);
   horizontal_ = new QComboBox(this);
   horizontal_->addItems({QStringLiteral("用紙左端から"), QStringLiteral("用紙左右中央")});
-  horizontal_->setCurrentIndex(TextToInt(record.heading(67)) != 0 ? 1 : 0);
-  fromLeft_ = Field(record.heading(68), this);
-  centreOffset_ = Field(record.heading(69), this);
+  horizontal_->setCurrentIndex(TextToInt(record.heading(slot::kPageHorizontalReference)) != 0 ? 1 : 0);
+  fromLeft_ = Field(record.heading(slot::kPageFromLeftEdge), this);
+  centreOffset_ = Field(record.heading(slot::kPageCentreOffset), this);
 
   int row = 0;
   auto add = [&](const QString& label, QWidget* field) {
@@ -237,15 +256,15 @@ PageNumberDialog::PageNumberDialog(Workspace& workspace, QWidget* parent) : QDia
 
 void PageNumberDialog::accept() {
   BoringRecord& record = workspace_.record;
-  record.setHeading(61, ToStdString(before_->currentText()));
-  record.setHeading(62, ToStdString(firstPage_->text()));
-  record.setHeading(63, ToStdString(after_->currentText()));
-  record.setHeading(64, Format("%d", vertical_->currentIndex()));
-  record.setHeading(65, ToStdString(fromTop_->text()));
-  record.setHeading(66, ToStdString(fromBottom_->text()));
-  record.setHeading(67, Format("%d", horizontal_->currentIndex()));
-  record.setHeading(68, ToStdString(fromLeft_->text()));
-  record.setHeading(69, ToStdString(centreOffset_->text()));
+  record.setHeading(slot::kPageTextBefore, ToStdString(before_->currentText()));
+  record.setHeading(slot::kFirstPageNumber, ToStdString(firstPage_->text()));
+  record.setHeading(slot::kPageTextAfter, ToStdString(after_->currentText()));
+  record.setHeading(slot::kPageVerticalReference, Format("%d", vertical_->currentIndex()));
+  record.setHeading(slot::kPageFromPaperTop, ToStdString(fromTop_->text()));
+  record.setHeading(slot::kPageBelowColumns, ToStdString(fromBottom_->text()));
+  record.setHeading(slot::kPageHorizontalReference, Format("%d", horizontal_->currentIndex()));
+  record.setHeading(slot::kPageFromLeftEdge, ToStdString(fromLeft_->text()));
+  record.setHeading(slot::kPageCentreOffset, ToStdString(centreOffset_->text()));
   QDialog::accept();
 }
 

@@ -56,12 +56,14 @@ void CTesmorView::OnUpdate() {
   ResetToFirstPage(workspace_.page);
   BoringRecord& record = workspace_.record;
   bool rolesEmpty = true;
-  for (int s = slot::kRoleLabel1; s < slot::kRoleLabel1 + 4; ++s) rolesEmpty = rolesEmpty && record.heading(s).empty();
+  for (int s = slot::kRoleLabel1; s < slot::kRoleLabel1 + slot::kEngineers; ++s) {
+    rolesEmpty = rolesEmpty && record.heading(s).empty();
+  }
   if (rolesEmpty) {
-    record.setHeading(41, "主任技師");
-    record.setHeading(42, "現　場代理人");
-    record.setHeading(43, "コ　ア鑑定者");
-    record.setHeading(44, "ボーリング責任者");
+    record.setHeading(slot::kRoleLabel1, "主任技師");
+    record.setHeading(slot::kRoleLabel2, "現　場代理人");
+    record.setHeading(slot::kRoleLabel3, "コ　ア鑑定者");
+    record.setHeading(slot::kRoleLabel4, "ボーリング責任者");
   }
   viewport()->update();
   emit pageChanged();

@@ -47,7 +47,7 @@ std::vector<CoreRow> RowsOf(const TextTable& table, int valueColumn) {
   rows.reserve(static_cast<std::size_t>(count));
   for (int row = 1; row <= count; ++row) {
     CoreRow r;
-    r.bottom = TextToDouble(table.get(row, 1));
+    r.bottom = TextToDouble(table.get(row, kKeyColumn));
     r.top = rows.empty() ? std::max(r.bottom - kFirstRowLength, 0.0) : rows.back().bottom;
     const std::string& value = table.get(row, valueColumn);
     r.has = StartsLikeNumber(value) > 0;
@@ -99,7 +99,7 @@ void CoreGraph::JoinPoints(const std::vector<CoreRow>& rows, int width) {
 }
 
 void CoreGraph::Recovery(const TextTable& table) {
-  const std::vector<CoreRow> rows = RowsOf(table, 2);
+  const std::vector<CoreRow> rows = RowsOf(table, core_recovery::kRecovery);
   JoinPoints(rows, pass_.sheet.settings.recoveryPlotWidth);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const CoreRow& r = rows[i];
@@ -116,11 +116,11 @@ void CoreGraph::Recovery(const TextTable& table) {
     const unsigned other = side == TA_RIGHT ? TA_LEFT : TA_RIGHT;
     double y = m;
     unsigned vertical = TA_TOP;
-    switch (TextToInt(table.get(static_cast<int>(i) + 1, 3))) {
-      case 0:
+    switch (TextToInt(table.get(static_cast<int>(i) + 1, core_recovery::kLabelPlace))) {
+      case core_recovery::label::kAbove:
         vertical = TA_BOTTOM;
         break;
-      case 1:
+      case core_recovery::label::kBeside:
         y = m - pass_.charHeight / 2.0;
         break;
       default:
@@ -191,9 +191,9 @@ void DrawCoreGraph(Canvas& dc, SheetPass& pass) {
   const BoringRecord& record = pass.sheet.record;
   CoreGraph graph(dc, pass);
   graph.Recovery(record.CoreRecoveryTable);
-  const std::vector<CoreRow> lengths = RowsOf(record.CoreLengthRqdTable, 2);
+  const std::vector<CoreRow> lengths = RowsOf(record.CoreLengthRqdTable, core_rqd::kMaxCoreLength);
   graph.CoreLength(lengths);
-  graph.Rqd(RowsOf(record.CoreLengthRqdTable, 3));
+  graph.Rqd(RowsOf(record.CoreLengthRqdTable, core_rqd::kRqd));
   graph.PlaceLabels();
 }
 

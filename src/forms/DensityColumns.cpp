@@ -63,17 +63,17 @@ int Rows(const DensityRows& d) {
   return rows;
 }
 
-// Which of the two the layer ending at `depth` shows (bit 1 density, bit 2
-// consistency); both when no layer ends there or its code has no sub-code.
+// Which of the two the layer ending at `depth` shows (its sub-code); both when no
+// layer ends there or its code has no sub-code.
 int Applies(const TextTable& layers, double depth) {
   for (int row = 1; row <= layers.RowCount(); ++row) {
-    if (std::fabs(TextToDouble(layers.get(row, 1)) - depth) >= 0.001) continue;
-    const std::string& code = layers.get(row, 5);
+    if (std::fabs(TextToDouble(layers.get(row, layer::kBottomDepth)) - depth) >= 0.001) continue;
+    const std::string& code = layers.get(row, layer::kPatternCode1);
     const std::size_t dot = code.find('.');
-    if (StartsLikeNumber(code) <= 0 || dot == std::string::npos) return 3;
+    if (StartsLikeNumber(code) <= 0 || dot == std::string::npos) return layer::subcode::kBoth;
     return TextToInt(std::string_view(code).substr(dot + 1));
   }
-  return 3;
+  return layer::subcode::kBoth;
 }
 
 void DrawLabels(Canvas& dc, SheetPass& pass, bool consistency) {
@@ -91,7 +91,9 @@ void DrawLabels(Canvas& dc, SheetPass& pass, bool consistency) {
     const int code = consistency ? d.consistency[index] : d.density[index];
     const std::string_view name = NameOf(code, consistency);
     if (name.empty()) continue;
-    if ((Applies(pass.sheet.record.LayerTable, d.depth[index]) & (consistency ? 2 : 1)) == 0) continue;
+    if ((Applies(pass.sheet.record.LayerTable, d.depth[index]) & (consistency ? layer::subcode::kConsistency : layer::subcode::kDensity)) == 0) {
+      continue;
+    }
     const std::vector<std::string> lines = LabelLines(name);
     double y = std::max(consistency ? tops.consistencyTop[index] : tops.top[index], used);
     used = y + h * static_cast<double>(lines.size());

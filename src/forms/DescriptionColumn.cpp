@@ -36,10 +36,10 @@ void DrawDescriptionColumn(Canvas& dc, SheetPass& pass) {
   double used = -1.0e9;  // the bottom of the note above
   const int rows = table.RowCount();
   for (int row = 1; row <= rows; ++row) {
-    const double t = TextToDouble(table.get(row, 1));
+    const double t = TextToDouble(table.get(row, observation::kTopDepth));
     const double top = std::max(t + kTopGap, used);
     if (top > pass.pageBottom) continue;  // starts below the page: nothing to show or push down
-    const std::string& note = table.get(row, 4);
+    const std::string& note = table.get(row, observation::kNote);
     const auto lines = BreakIntoLines(dc, note, right - left - 2.0 * kInsetX);
     const double bottom = top + lineHeight * static_cast<double>(lines.size());
     if (!lines.empty()) used = bottom;
@@ -51,8 +51,8 @@ void DrawDescriptionColumn(Canvas& dc, SheetPass& pass) {
     }
   }
   for (int row = 1; row <= rows; ++row) {
-    if (TrimBlanks(table.get(row, 5)) != "1") continue;
-    const double b = TextToDouble(table.get(row, 2));
+    if (TrimBlanks(table.get(row, observation::kFrameLine)) != observation::kFramed) continue;
+    const double b = TextToDouble(table.get(row, observation::kBottomDepth));
     if (!TouchesPage(pass, b, b, 0.0)) continue;
     DrawLine(dc, left, b, left + kFrameInset, b, PS_SOLID, w, 0);
     DrawLine(dc, left + kFrameInset, b, right - kFrameInset, b, PS_SOLID, w, 0);

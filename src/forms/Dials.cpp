@@ -38,10 +38,6 @@ constexpr DialGeometry kAngleDial = {55.0, 71.0, 58.0, -5.36, 0.5};
 constexpr DialGeometry kDirectionDial = {79.0, 100.0, 88.0, -5.36, 0.4};
 constexpr DialGeometry kSlopeDial = {108.0, 124.0, 111.0, -5.85, 0.8};
 
-constexpr int kAngleSlot = 24;
-constexpr int kDirectionSlot = 25;
-constexpr int kSlopeSlot = 26;
-
 double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
 // Draws on the dials with x and y in their own units: an x distance of `dy`
@@ -140,14 +136,14 @@ void AngleDial(const DialPen& p, const BoringRecord& record) {
   const double bottom = d.cy + d.radius;
   DrawArc(p.dc, d.cx, d.cy, d.radius, d.cx, bottom, d.cx, top, PS_SOLID, p.width, 0);
   p.Line(d.cx, top, d.cx, bottom, p.width);
-  NeedleAndValue(p, d, record, kAngleSlot, AlongTheHole, false);
+  NeedleAndValue(p, d, record, slot::kDrillingAngle, AlongTheHole, false);
 }
 
 void DirectionDial(const DialPen& p, const BoringRecord& record) {
   const DialGeometry& d = kDirectionDial;
   DrawCircle(p.dc, d.cx, d.cy, d.radius, PS_SOLID, p.width, 0);
   const std::optional<NeedleDirection> needle =
-      NeedleAndValue(p, d, record, kDirectionSlot, Azimuth, true);
+      NeedleAndValue(p, d, record, slot::kDrillingDirection, Azimuth, true);
   if (!needle) return;
   // The head: two strokes back from the tip, turned either way from the needle.
   const double r = d.radius * kNeedleLength;
@@ -169,7 +165,7 @@ void SlopeDial(const DialPen& p, const BoringRecord& record) {
   DrawArc(p.dc, d.cx, d.cy, d.radius, d.cx, bottom, right, d.cy, PS_SOLID, p.width, 0);
   p.Line(d.cx, d.cy, right, d.cy, p.width);
   p.Line(d.cx, d.cy, d.cx, bottom, p.width);
-  NeedleAndValue(p, d, record, kSlopeSlot, SlopeFromLevel, false);
+  NeedleAndValue(p, d, record, slot::kGroundSlope, SlopeFromLevel, false);
 }
 
 }  // namespace

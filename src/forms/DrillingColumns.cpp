@@ -44,15 +44,6 @@ constexpr double kStackPad = 0.3;  // stacked texts keep this far from the colum
 constexpr double kSingleLineScale = 0.7;  // a stack is set this much smaller before it takes two lines
 constexpr double kSameDepth = 0.001;
 
-constexpr int kConditionBits = 11;
-constexpr int kProgressBits = 6;
-constexpr int kBitDate = 1;
-constexpr int kBitSupply = 32;
-constexpr int kBitDiameter = 2;
-constexpr int kBitWallProtection = 4;
-constexpr int kBitTube = 8;
-constexpr int kBitWaterKind = 16;
-
 struct ConditionValue {
   int tableColumn;
   int bit;
@@ -62,12 +53,12 @@ struct ConditionValue {
 
 // Speed, feed pressure, rotation, water pressure, water supply, drainage.
 constexpr std::array<ConditionValue, 6> kConditionValues = {{
-    {5, 2, 25, 0.0},
-    {6, 4, 28, 0.0},
-    {7, 8, 29, 0.0},
-    {8, 16, 30, 0.0},
-    {9, 32, 31, 0.0},
-    {10, 64, 32, 1.0},
+    {drilling_condition::kSpeed, drilling_condition::bit::kSpeed, 25, 0.0},
+    {drilling_condition::kFeedPressure, drilling_condition::bit::kFeedPressure, 28, 0.0},
+    {drilling_condition::kRotation, drilling_condition::bit::kRotation, 29, 0.0},
+    {drilling_condition::kWaterPressure, drilling_condition::bit::kWaterPressure, 30, 0.0},
+    {drilling_condition::kWaterSupply, drilling_condition::bit::kWaterSupply, 31, 0.0},
+    {drilling_condition::kDrainage, drilling_condition::bit::kDrainage, 32, 1.0},
 }};
 
 struct Presence {
@@ -115,9 +106,11 @@ void DrawValues(Canvas& dc, const SheetPass& pass, int k, double rightInset, std
 
 bool HasSupplyAt(const TextTable& conditions, double depth) {
   for (int row = 1; row <= conditions.RowCount(); ++row) {
-    if (std::fabs(TextToDouble(conditions.get(row, 1)) - depth) > kSameDepth) continue;
-    const Presence presence = PresenceOf(conditions, row, kConditionBits);
-    if (presence.Has(kBitSupply, conditions.get(row, 9))) return true;
+    if (std::fabs(TextToDouble(conditions.get(row, drilling_condition::kBottomDepth)) - depth) > kSameDepth) continue;
+    const Presence presence = PresenceOf(conditions, row, drilling_condition::kPresence);
+    if (presence.Has(drilling_condition::bit::kWaterSupply, conditions.get(row, drilling_condition::kWaterSupply))) {
+      return true;
+    }
   }
   return false;
 }
@@ -174,10 +167,10 @@ void DrawDrillingConditions(Canvas& dc, SheetPass& pass) {
   const int rows = table.RowCount();
   std::array<std::vector<Mark>, kConditionValues.size()> marks;
   for (int row = 1; row <= rows; ++row) {
-    const double b = TextToDouble(table.get(row, 1));
-    const Presence presence = PresenceOf(table, row, kConditionBits);
-    const std::string& date = table.get(row, 2);
-    if (presence.Has(kBitDate, date) && TouchesPage(pass, b, b)) {
+    const double b = TextToDouble(table.get(row, drilling_condition::kBottomDepth));
+    const Presence presence = PresenceOf(table, row, drilling_condition::kPresence);
+    const std::string& date = table.get(row, drilling_condition::kDate);
+    if (presence.Has(drilling_condition::bit::kDate, date) && TouchesPage(pass, b, b)) {
       DrawDateFraction(dc, pass, kDateColumn, b, date);
     }
     for (std::size_t i = 0; i < kConditionValues.size(); ++i) {
@@ -185,8 +178,8 @@ void DrawDrillingConditions(Canvas& dc, SheetPass& pass) {
       const std::string& text = table.get(row, v.tableColumn);
       if (!presence.Has(v.bit, text)) continue;
       int decimals = 0;
-      if (v.tableColumn == 6) decimals = s.supplyPressureDecimals;
-      if (v.tableColumn == 8) decimals = s.waterPressureDecimals;
+      if (v.tableColumn == drilling_condition::kFeedPressure) decimals = s.supplyPressureDecimals;
+      if (v.tableColumn == drilling_condition::kWaterPressure) decimals = s.waterPressureDecimals;
       marks[i].push_back({b, WithDecimals(text, decimals)});
     }
   }
@@ -206,28 +199,28 @@ void DrawDrillingProgress(Canvas& dc, SheetPass& pass) {
   double tubeTop = 0.0;
   double kindTop = 0.0;
   for (int row = 1; row <= rows; ++row) {
-    const double b = TextToDouble(table.get(row, 1));
-    const Presence presence = PresenceOf(table, row, kProgressBits);
-    const std::string& diameter = table.get(row, 2);
-    const bool hasDiameter = presence.Has(kBitDiameter, diameter);
+    const double b = TextToDouble(table.get(row, drilling_progress::kBottomDepth));
+    const Presence presence = PresenceOf(table, row, drilling_progress::kPresence);
+    const std::string& diameter = table.get(row, drilling_progress::kHoleDiameter);
+    const bool hasDiameter = presence.Has(drilling_progress::bit::kHoleDiameter, diameter);
     if (hasDiameter) diameters.push_back({b, std::string(TrimBlanks(diameter))});
 
-    const std::string& protection = table.get(row, 3);
-    if (presence.Has(kBitWallProtection, protection)) {
+    const std::string& protection = table.get(row, drilling_progress::kWallProtection);
+    if (presence.Has(drilling_progress::bit::kWallProtection, protection)) {
       const double end = hasDiameter && !TrimBlanks(diameter).empty() ? b - h : b;
       DrawStack(dc, pass, kDiameterColumn, protectionTop, end, protection);
       protectionTop = b;
     }
-    const std::string& tube = table.get(row, 4);
-    if (presence.Has(kBitTube, tube)) {
+    const std::string& tube = table.get(row, drilling_progress::kCoreTubeBit);
+    if (presence.Has(drilling_progress::bit::kCoreTubeBit, tube)) {
       if (TouchesPage(pass, b, b)) {
         DrawLine(dc, pass.columns.Left(kTubeColumn), b, pass.columns.Right(kTubeColumn), b, PS_SOLID, w, 0);
       }
       DrawStack(dc, pass, kTubeColumn, tubeTop, b, tube);
       tubeTop = b;
     }
-    const std::string& kind = table.get(row, 5);
-    if (presence.Has(kBitWaterKind, kind)) {
+    const std::string& kind = table.get(row, drilling_progress::kWaterKind);
+    if (presence.Has(drilling_progress::bit::kWaterKind, kind)) {
       const double left = pass.columns.Left(kWaterKindColumn);
       if (TouchesPage(pass, b, b)) DrawLine(dc, left, b, left + kWaterKindLine, b, PS_SOLID, w, 0);
       const double end = HasSupplyAt(record.DrillingConditionTable, b) ? b - h : b;

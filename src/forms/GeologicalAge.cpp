@@ -75,8 +75,8 @@ void DrawGeologicalAge(Canvas& dc, SheetPass& pass) {
   const int w = pass.sheet.settings.ruleLineWidth;
   double used = pass.pageTop;
   for (int row = 1; row <= table.RowCount(); ++row) {
-    const double t = TextToDouble(table.get(row, 1));
-    const double b = TextToDouble(table.get(row, 2));
+    const double t = TextToDouble(table.get(row, geo_age::kTopDepth));
+    const double b = TextToDouble(table.get(row, geo_age::kBottomDepth));
     if (!TouchesPage(pass, t, b, 0.0)) continue;
     for (const double y : {t, b}) {
       DrawLine(dc, left, y, right, y, PS_SOLID, w, 0);
@@ -84,7 +84,7 @@ void DrawGeologicalAge(Canvas& dc, SheetPass& pass) {
     DrawLine(dc, left, t, left + kSlantWidth, t + kSlantDepth, PS_SOLID, w, 0);
     DrawLine(dc, left, b, left + kSlantWidth, b - kSlantDepth, PS_SOLID, w, 0);
 
-    const auto characters = StackedCharacters(TrimBlanks(table.get(row, 3)));
+    const auto characters = StackedCharacters(TrimBlanks(table.get(row, geo_age::kAgeName)));
     if (characters.empty()) continue;
     const double height = pass.charHeight * static_cast<double>(characters.size());
     // Centred in the part of the range this page shows, clear of the slants.

@@ -45,9 +45,9 @@ void DrawInSituColumns(Canvas& dc, SheetPass& pass) {
   SetTextAlign(dc, TA_LEFT | TA_TOP);
   double used = -1.0e9;
   for (int row = 1; row <= table.RowCount(); ++row) {
-    const double d = TextToDouble(table.get(row, 1));
-    const std::string_view result = TrimBlanks(table.get(row, 2));
-    const std::string_view name = TrimBlanks(table.get(row, 3));
+    const double d = TextToDouble(table.get(row, in_situ::kTopDepth));
+    const std::string_view result = TrimBlanks(table.get(row, in_situ::kSoilResult));
+    const std::string_view name = TrimBlanks(table.get(row, in_situ::kSoilTestName));
     std::string_view first = result;
     std::string_view second = name;
     if (NamedFirst(name)) std::swap(first, second);

@@ -117,7 +117,8 @@ void DrawLayerColumns(Canvas& dc, SheetPass& pass) {
     const double x1 = g.Left(kGeologyColumn);
     const double x2 = g.Right(kGeologyColumn) - kPatternInset;
     ClipToRect(dc, x1, top, x2, bottom);
-    DrawGeologyPattern(dc, pass, t.get(l.row, 5), t.get(l.row, 6), x1, top, x2, bottom);
+    DrawGeologyPattern(dc, pass, t.get(l.row, layer::kPatternCode1), t.get(l.row, layer::kPatternCode2), x1, top, x2,
+                       bottom);
     RestoreClip(dc);
     DrawLine(dc, x1, top, x1, bottom, PS_SOLID, w, 0);
   }
@@ -145,7 +146,7 @@ void DrawLayerColumns(Canvas& dc, SheetPass& pass) {
   CellTexts colours(dc, pass, kColourColumn);
   for (const Layer& l : layers) {
     if (l.boundary) names.Add(l.layerTop, l.bottom, LayerNameText(t, l.row, s));
-    colours.Add(l.top, l.bottom, t.get(l.row, 4));
+    colours.Add(l.top, l.bottom, t.get(l.row, layer::kColourTone));
   }
   SetTextAlign(dc, align);
 }

@@ -8,14 +8,14 @@ namespace tesmor {
 
 namespace {
 
-constexpr int kLayerPresent = 1;  // presence bit of a layer row of its own (471, 503)
 constexpr double kTiny = 0.0001;
 
 }  // namespace
 
 bool IsLayerRow(const TextTable& t, int row) {
-  return (TextToInt(t.get(row, 7)) & kLayerPresent) != 0 || t.get(row, 11) == "・" ||
-         !TrimBlanks(t.get(row, 2)).empty() || StartsLikeNumber(t.get(row, 5)) > 0;
+  return (TextToInt(t.get(row, layer::kPresence)) & layer::bit::kOwnLayer) != 0 ||
+         t.get(row, layer::kNameJoiner) == "・" || !TrimBlanks(t.get(row, layer::kGeologyName1)).empty() ||
+         StartsLikeNumber(t.get(row, layer::kPatternCode1)) > 0;
 }
 
 std::vector<Layer> LayersOf(const TextTable& t) {
@@ -26,7 +26,7 @@ std::vector<Layer> LayersOf(const TextTable& t) {
     Layer l;
     l.row = row;
     l.top = top;
-    l.bottom = TextToDouble(t.get(row, 1));
+    l.bottom = TextToDouble(t.get(row, layer::kBottomDepth));
     l.boundary = IsLayerRow(t, row);
     l.layerTop = layerTop;
     if (l.boundary) layerTop = l.bottom;
@@ -37,9 +37,11 @@ std::vector<Layer> LayersOf(const TextTable& t) {
 }
 
 std::string LayerNameText(const TextTable& t, int row, const Settings& s) {
-  std::string name = t.get(row, 2);
-  if (!TrimBlanks(t.get(row, 3)).empty()) name += t.get(row, 11) + t.get(row, 3);
-  const std::string_view symbol = TrimBlanks(t.get(row, 8));
+  std::string name = t.get(row, layer::kGeologyName1);
+  if (!TrimBlanks(t.get(row, layer::kGeologyName2)).empty()) {
+    name += t.get(row, layer::kNameJoiner) + t.get(row, layer::kGeologyName2);
+  }
+  const std::string_view symbol = TrimBlanks(t.get(row, layer::kSymbol));
   if (s.attachGeologySymbol != 0 && !symbol.empty()) name += " (" + std::string(symbol) + ")";
   return name;
 }

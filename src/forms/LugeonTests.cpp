@@ -141,8 +141,8 @@ class LugeonDrawer {
 };
 
 void LugeonDrawer::Test(const TextTable& table, int row) {
-  const double top = TextToDouble(table.get(row, 1));
-  const std::string& bottomText = table.get(row, 2);
+  const double top = TextToDouble(table.get(row, lugeon::kTopDepth));
+  const std::string& bottomText = table.get(row, lugeon::kBottomDepth);
   double bottom = TextToDouble(bottomText);
   if (StartsLikeNumber(bottomText) <= 0 || bottom <= top) bottom = top + kNominalRange;
   Values(table, row, top, bottom);
@@ -151,8 +151,8 @@ void LugeonDrawer::Test(const TextTable& table, int row) {
 
 void LugeonDrawer::Values(const TextTable& table, int row, double top, double bottom) {
   const ColumnGeometry& g = pass_.columns;
-  std::string text(TrimBlanks(table.get(row, 4)));
-  if (!TrimBlanks(table.get(row, 9)).empty()) text += text.empty() ? "以上" : "\r\n以上";
+  std::string text(TrimBlanks(table.get(row, lugeon::kLugeonValue)));
+  if (!TrimBlanks(table.get(row, lugeon::kClass)).empty()) text += text.empty() ? "以上" : "\r\n以上";
   const TextBlock block = FitTextBlock(dc_, pass_, text, g.Width(kValueColumn) - 2.0 * kTextPad);
   const double y = std::max(top + kGapShare * pass_.charHeight, usedValues_);
   usedValues_ = y + block.Height();
@@ -168,14 +168,14 @@ void LugeonDrawer::PQDiagram(const TextTable& table, int row, double top, double
   const GraphSpan& graph = pass_.graph;
   const double h = pass_.charHeight;
   const double gap = kGapShare * h;
-  const std::vector<PressureInjection> pairs = PairsOf(table.get(row, 10));
+  const std::vector<PressureInjection> pairs = PairsOf(table.get(row, lugeon::kPairs));
 
   // The marks above the P axis: "P" and the critical pressure.
   const unsigned align = dc_.surface.TextAlign();
   SetTextAlign(dc_, TA_LEFT | TA_TOP);
   const double markY = top + gap;
   DrawTextAt(dc_, graph.left + kMarkInset, markY, "P");
-  const std::string critical(TrimBlanks(table.get(row, 3)));
+  const std::string critical(TrimBlanks(table.get(row, lugeon::kCriticalPressure)));
   if (!critical.empty()) {
     const double x = graph.left + kMarkInset + TextWidth(dc_, "P") + kMarkGap;
     DrawFittedText(dc_, pass_, x, markY, "《" + critical + "》", graph.right - x - kTextPad);
@@ -197,9 +197,9 @@ void LugeonDrawer::PQDiagram(const TextTable& table, int row, double top, double
     highest = std::max(highest, pq.p);
     largestQ = std::max(largestQ, pq.q);
   }
-  const std::string& pStartText = table.get(row, 5);
-  const std::string& pScaleText = table.get(row, 7);
-  const std::string& qScaleText = table.get(row, 8);
+  const std::string& pStartText = table.get(row, lugeon::kPressureStart);
+  const std::string& pScaleText = table.get(row, lugeon::kPressureMaxScale);
+  const std::string& qScaleText = table.get(row, lugeon::kInjectionMaxScale);
   const double pStart = StartsLikeNumber(pStartText) > 0 ? TextToDouble(pStartText) : 0.0;
   const bool hasPScale = StartsLikeNumber(pScaleText) > 0 && TextToDouble(pScaleText) > pStart;
   const double pScale = hasPScale ? TextToDouble(pScaleText) : std::max(highest, pStart + 1.0);
@@ -224,7 +224,7 @@ void LugeonDrawer::PQDiagram(const TextTable& table, int row, double top, double
   SetTextAlign(dc_, align);
 
   // The Lugeon line through the origin, then the test's pairs.
-  const std::string& luText = table.get(row, 4);
+  const std::string& luText = table.get(row, lugeon::kLugeonValue);
   const double lu = TextToDouble(luText);
   const double pe = s_.lugeonPressurePe;
   if (StartsLikeNumber(luText) > 0 && lu > 0.0 && pe > 0.0) {

@@ -7,23 +7,14 @@
 namespace tesmor {
 
 namespace {
-constexpr int kBeforeSlot = 61;
-constexpr int kFirstNumberSlot = 62;
-constexpr int kAfterSlot = 63;
-constexpr int kVerticalReferenceSlot = 64;
-constexpr int kFromPaperTopSlot = 65;
-constexpr int kBelowBodySlot = 66;
-constexpr int kHorizontalReferenceSlot = 67;
-constexpr int kFromLeftSlot = 68;
-constexpr int kCentredSlot = 69;
 // The heading band between the top margin and the body is 11.5 units of 10 mm.
 constexpr double kHeadingBandMm = 115.0;
 }  // namespace
 
 std::string PageNumberText(const BoringRecord& record, int pageNumber) {
-  const std::string& before = record.heading(kBeforeSlot);
-  const std::string& first = record.heading(kFirstNumberSlot);
-  const std::string& after = record.heading(kAfterSlot);
+  const std::string& before = record.heading(slot::kPageTextBefore);
+  const std::string& first = record.heading(slot::kFirstPageNumber);
+  const std::string& after = record.heading(slot::kPageTextAfter);
   if (StartsLikeNumber(first) > 0) {
     const long long number = 1LL * TextToInt(first) + pageNumber - 1;
     return before + Format("%lld", number) + after;
@@ -41,23 +32,23 @@ void DrawPageNumber(Canvas& dc, const SheetContext& sheet, int pageNumber, doubl
   const PageTransform saved = t;
   t.leftMarginMm = 0.0;  // x from the left paper edge
 
-  const bool centred = TextToInt(record.heading(kHorizontalReferenceSlot)) != 0;
-  const double x = TextToDouble(record.heading(centred ? kCentredSlot : kFromLeftSlot));
+  const bool centred = TextToInt(record.heading(slot::kPageHorizontalReference)) != 0;
+  const double x = TextToDouble(record.heading(centred ? slot::kPageCentreOffset : slot::kPageFromLeftEdge));
   double y = 0.0;
-  if (TextToInt(record.heading(kVerticalReferenceSlot)) != 0) {
+  if (TextToInt(record.heading(slot::kPageVerticalReference)) != 0) {
     // Depth system: millimetres below the body at the depth scale.
     const int scale = t.depthScale > 0 ? t.depthScale : 100;
     t.yFactor = 1000.0 / scale * t.pxPerMmY;
     t.yOrigin = -pageTop;
     y = pageTop + sheet.page.DepthPerPage +
-        (TextToDouble(record.heading(kBelowBodySlot)) + extraOffset) * scale * 0.001;
+        (TextToDouble(record.heading(slot::kPageBelowColumns)) + extraOffset) * scale * 0.001;
   } else {
     // Millimetres from the top paper edge.
     t.yFactor = t.pxPerMmY;
     t.headerUnit = 10.0 * t.pxPerMmY;
     t.yOrigin = 0.0;
     t.topMarginMm = 0.0;
-    y = TextToDouble(record.heading(kFromPaperTopSlot)) - kHeadingBandMm;
+    y = TextToDouble(record.heading(slot::kPageFromPaperTop)) - kHeadingBandMm;
   }
   SetTextAlign(dc, (centred ? TA_CENTER : TA_LEFT) | TA_TOP);
   DrawTextAt(dc, x, y, text);

@@ -75,8 +75,8 @@ void DrawFaultZones(Canvas& dc, const SheetPass& pass) {
   const double x2 = g.Right(kGeologyColumn) - kPatternInset;
   const int w = pass.sheet.settings.ruleLineWidth;
   for (int row = 1; row <= faults.RowCount(); ++row) {
-    const double top = TextToDouble(faults.get(row, 1));
-    const double bottom = TextToDouble(faults.get(row, 2));
+    const double top = TextToDouble(faults.get(row, fault_zone::kTopDepth));
+    const double bottom = TextToDouble(faults.get(row, fault_zone::kBottomDepth));
     const Range r = OnPage(pass, std::min(top, bottom), std::max(top, bottom));
     if (r.bottom <= r.top) continue;
     FillRect(dc, x1, r.top, x2, r.bottom, PS_SOLID, w, 0, kWhite);
@@ -118,9 +118,9 @@ void DrawNames(Canvas& dc, const SheetPass& pass, const std::vector<Layer>& laye
   }
   const TextTable& faults = record.FaultZoneTable;
   for (int row = 1; row <= faults.RowCount(); ++row) {
-    const double a = TextToDouble(faults.get(row, 1));
-    const double b = TextToDouble(faults.get(row, 2));
-    items.push_back({std::min(a, b), std::max(a, b), faults.get(row, 3), false});
+    const double a = TextToDouble(faults.get(row, fault_zone::kTopDepth));
+    const double b = TextToDouble(faults.get(row, fault_zone::kBottomDepth));
+    items.push_back({std::min(a, b), std::max(a, b), faults.get(row, fault_zone::kProperty), false});
   }
   std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.top < b.top; });
   const ColumnGeometry& g = pass.columns;
@@ -153,7 +153,8 @@ void DrawRockLayerColumns(Canvas& dc, SheetPass& pass) {
     const Range r = OnPage(pass, l.layerTop, l.bottom);
     if (r.bottom <= r.top) continue;
     ClipToRect(dc, x1, r.top, x2, r.bottom);
-    DrawGeologyPattern(dc, pass, table.get(l.row, 5), table.get(l.row, 6), x1, r.top, x2, r.bottom);
+    DrawGeologyPattern(dc, pass, table.get(l.row, layer::kPatternCode1), table.get(l.row, layer::kPatternCode2), x1,
+                       r.top, x2, r.bottom);
     RestoreClip(dc);
     DrawLine(dc, x1, r.top, x1, r.bottom, PS_SOLID, w, 0);
   }

@@ -19,9 +19,6 @@ namespace tesmor {
 
 namespace {
 
-constexpr int kBitClassRecord = 3;  // 1 and 2: a row made by a class record
-constexpr int kBitLayerBoundary = 4;
-constexpr int kFirstClassBit = 8;
 constexpr double kEndPiece = 0.5;
 
 struct PropertyColumn {
@@ -31,16 +28,17 @@ struct PropertyColumn {
 
 // Colour tone, then the six classes in kind order.
 constexpr std::array<PropertyColumn, 7> kPropertyColumns = {{
-    {2, 6}, {3, 7}, {4, 8}, {5, 9}, {6, 10}, {7, 11}, {8, 16},
+    {colour::kColourTone, 6}, {colour::kHardness, 7},   {colour::kCoreShape, 8},  {colour::kFracture, 9},
+    {colour::kWeathering, 10}, {colour::kAlteration, 11}, {colour::kRockGrade, 16},
 }};
 
 struct RowBits {
-  bool known = false;  // column 9 holds presence bits
+  bool known = false;  // the row holds presence bits
   int bits = 0;
 };
 
 RowBits BitsOf(const TextTable& table, int row) {
-  const std::string& text = table.get(row, 9);
+  const std::string& text = table.get(row, colour::kPresence);
   if (StartsLikeNumber(text) <= 0) return {};
   return {true, TextToInt(text)};
 }
@@ -48,8 +46,8 @@ RowBits BitsOf(const TextTable& table, int row) {
 // Whether the row ends a cell of the property in table column `column`.
 bool RowHolds(const TextTable& table, int row, int column, const RowBits& bits) {
   if (!bits.known || !TrimBlanks(table.get(row, column)).empty()) return true;
-  if (column == 2) return (bits.bits & kBitClassRecord) != kBitClassRecord;
-  return (bits.bits & (kFirstClassBit << (column - 3))) != 0;
+  if (column == colour::kColourTone) return (bits.bits & colour::bit::kClassRecord) != colour::bit::kClassRecord;
+  return (bits.bits & (colour::bit::kFirstClass << (column - colour::kFirstRockClass))) != 0;
 }
 
 }  // namespace
@@ -64,9 +62,9 @@ void DrawRockProperties(Canvas& dc, SheetPass& pass) {
     for (int row = 1; row <= rows; ++row) {
       const RowBits bits = BitsOf(table, row);
       if (!RowHolds(table, row, property.tableColumn, bits)) continue;
-      const double bottom = TextToDouble(table.get(row, 1));
+      const double bottom = TextToDouble(table.get(row, colour::kBottomDepth));
       if (top > pass.pageBottom) break;
-      const bool layerBoundary = !bits.known || (bits.bits & kBitLayerBoundary) != 0;
+      const bool layerBoundary = !bits.known || (bits.bits & colour::bit::kAtLayerBottom) != 0;
       column.AddCell(top, bottom, table.get(row, property.tableColumn), layerBoundary);
       top = bottom;
     }

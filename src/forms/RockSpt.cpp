@@ -74,10 +74,10 @@ std::string DepthDataText(const SheetPass& pass, const TextTable& table, int row
   if (mode == kPartBlows || mode == kBoth) {
     std::string parts;
     bool any = false;
-    for (int column = 3; column <= 5; ++column) {
+    for (int column = spt::kBlows0To10; column <= spt::kBlows20To30; ++column) {
       const std::string part = PartText(table.get(row, column));
       any = any || !part.empty();
-      parts += (column > 3 ? "\r\n" : "") + (part.empty() ? std::string(" ") : part);
+      parts += (column > spt::kBlows0To10 ? "\r\n" : "") + (part.empty() ? std::string(" ") : part);
     }
     if (any) text += (text.empty() ? "" : "\r\n") + parts;
   }
@@ -100,9 +100,9 @@ void DrawRockSpt(Canvas& dc, SheetPass& pass) {
   const double lookAbove = kLookAboveLines * pass.charHeight;  // texts further up cannot reach the page
   const int rows = table.RowCount();
   for (int row = 1; row <= rows; ++row) {
-    const std::string& total = table.get(row, 2);
+    const std::string& total = table.get(row, spt::kTotal);
     if (StartsLikeNumber(total) <= 0) continue;
-    const double start = TextToDouble(table.get(row, 1));
+    const double start = TextToDouble(table.get(row, spt::kStartDepth));
     const NValuePoint point = NValuePointOf(total, start);
     points.push_back(point);
     if (TouchesPage(pass, point.y, point.y)) DrawFraction(dc, pass, point.y, total);

@@ -74,9 +74,10 @@ void DrawSampleColumns(Canvas& dc, SheetPass& pass) {
   const double testRoom = g.Width(kTestColumn) - 2.0 * kTextMargin;
   double testsUsed = -1.0e9;
   for (int row = 1; row <= table.RowCount(); ++row) {
-    const double t = TextToDouble(table.get(row, 1));
-    const double b = StartsLikeNumber(table.get(row, 2)) > 0 ? TextToDouble(table.get(row, 2)) : t;
-    const std::vector<std::string> tests = TestLines(dc, table.get(row, 5), testRoom);
+    const double t = TextToDouble(table.get(row, sample::kTopDepth));
+    const std::string& bottom = table.get(row, sample::kBottomDepth);
+    const double b = StartsLikeNumber(bottom) > 0 ? TextToDouble(bottom) : t;
+    const std::vector<std::string> tests = TestLines(dc, table.get(row, sample::kTestName), testRoom);
     double y = std::max(t + kTestGap, testsUsed);
     testsUsed = y + h * static_cast<double>(tests.size());
     if (!TouchesPage(pass, t, std::max(b, testsUsed))) continue;
@@ -90,7 +91,7 @@ void DrawSampleColumns(Canvas& dc, SheetPass& pass) {
     if (s.soilSampleDepthPosition != kBottomNone) {
       // Below the line, unless the next sample starts too close under it for both labels.
       const bool nextClose = row < table.RowCount() &&
-                             TextToDouble(table.get(row + 1, 1)) - b < 2.0 * h;
+                             TextToDouble(table.get(row + 1, sample::kTopDepth)) - b < 2.0 * h;
       const bool above = s.soilSampleDepthPosition == kBottomAbove || nextClose;
       SetTextAlign(dc, TA_CENTER | (above ? TA_BOTTOM : TA_TOP));
       DrawFittedText(dc, pass, g.Centre(kDepthColumn), b, TrimBlanks(FormatDepthOrElevation(pass, b, 5)),
@@ -98,9 +99,9 @@ void DrawSampleColumns(Canvas& dc, SheetPass& pass) {
     }
 
     SetTextAlign(dc, TA_LEFT | TA_BOTTOM);
-    DrawFittedText(dc, pass, g.Left(kNumberColumn) + kNumberInset, b, TrimBlanks(table.get(row, 3)),
+    DrawFittedText(dc, pass, g.Left(kNumberColumn) + kNumberInset, b, TrimBlanks(table.get(row, sample::kNumber)),
                    g.Width(kNumberColumn) - kNumberInset - kTextMargin);
-    const std::string_view mark = TrimBlanks(table.get(row, 4));
+    const std::string_view mark = TrimBlanks(table.get(row, sample::kMethodMark));
     if (!mark.empty()) {
       const double cx = g.Centre(kMethodColumn);
       SetTextAlign(dc, TA_CENTER | TA_BOTTOM);

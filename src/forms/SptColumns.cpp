@@ -88,9 +88,9 @@ void DrawSptColumns(Canvas& dc, SheetPass& pass) {
   std::vector<NValuePoint> points;
   double lastEndLabel = -1.0e9;  // y of the previous end-depth label (below its line)
   for (int row = 1; row <= table.RowCount(); ++row) {
-    const std::string& totalText = table.get(row, 2);
+    const std::string& totalText = table.get(row, spt::kTotal);
     if (StartsLikeNumber(totalText) <= 0) continue;
-    const double start = TextToDouble(table.get(row, 1));
+    const double start = TextToDouble(table.get(row, spt::kStartDepth));
     const NValuePoint point = NValuePointOf(totalText, start);
     points.push_back(point);
     const double interval = Interval(point.penetration);
@@ -118,7 +118,7 @@ void DrawSptColumns(Canvas& dc, SheetPass& pass) {
 
     // Blow counts of the three parts and the total, and the N value.
     for (int part = 0; part < 3; ++part) {
-      DrawBlowCount(dc, pass, kFirstPartColumn + part, yL, table.get(row, 3 + part), false);
+      DrawBlowCount(dc, pass, kFirstPartColumn + part, yL, table.get(row, spt::kBlows0To10 + part), false);
     }
     DrawBlowCount(dc, pass, kTotalColumn, yL, totalText, true);
     if (s.printConvertedN != 0) {

@@ -89,16 +89,19 @@ void DrawRockInSitu(Canvas& dc, SheetPass& pass) {
   std::vector<TestEntry> entries;
   const int rows = table.RowCount();
   for (int row = 1; row <= rows; ++row) {
-    const double top = TextToDouble(table.get(row, 1));
-    const bool soilLayout = table.get(row, 4) == "7" && table.get(row, 6) != "7";
+    const double top = TextToDouble(table.get(row, in_situ::kTopDepth));
+    const bool soilLayout =
+        table.get(row, in_situ::kSoilMark) == in_situ::kMark && table.get(row, in_situ::kReadMark) != in_situ::kMark;
     if (soilLayout) {
-      entries.push_back({top, top, JoinLines({table.get(row, 3), table.get(row, 2)})});
+      entries.push_back(
+          {top, top, JoinLines({table.get(row, in_situ::kSoilTestName), table.get(row, in_situ::kSoilResult)})});
       continue;
     }
-    const std::string& bottom = table.get(row, 2);
+    const std::string& bottom = table.get(row, in_situ::kBottomDepth);
     // A bottom that is not a depth is a text of its own.
     const std::string_view extra = StartsLikeNumber(bottom) > 0 ? std::string_view() : std::string_view(bottom);
-    entries.push_back({top, BottomOr(bottom, top), JoinLines({table.get(row, 0), extra, table.get(row, 3)})});
+    entries.push_back({top, BottomOr(bottom, top),
+                       JoinLines({table.get(row, in_situ::kTestName), extra, table.get(row, in_situ::kResult)})});
   }
   DrawEntries(dc, pass, kInSituColumn, std::move(entries));
 }
@@ -108,8 +111,9 @@ void DrawLaboratoryTests(Canvas& dc, SheetPass& pass) {
   std::vector<TestEntry> entries;
   const int rows = table.RowCount();
   for (int row = 1; row <= rows; ++row) {
-    const double top = TextToDouble(table.get(row, 1));
-    entries.push_back({top, BottomOr(table.get(row, 2), top), JoinLines({table.get(row, 3), table.get(row, 5)})});
+    const double top = TextToDouble(table.get(row, sample::kTopDepth));
+    entries.push_back({top, BottomOr(table.get(row, sample::kBottomDepth), top),
+                       JoinLines({table.get(row, sample::kNumber), table.get(row, sample::kTestName)})});
   }
   DrawEntries(dc, pass, kLaboratoryColumn, std::move(entries));
 }

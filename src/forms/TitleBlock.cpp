@@ -108,21 +108,28 @@ struct SlotValue {
   Band band;
 };
 constexpr std::array kSlotValues = {
-    SlotValue{5, 32.2, Row(1)},    SlotValue{3, 103.2, Row(1)},   SlotValue{4, 32.2, Row(2)},
-    SlotValue{16, 103.2, Row(3)},  SlotValue{17, 149.2, Row(3)},  SlotValue{18, 194.2, Row(3)},
-    SlotValue{19, 240.2, Row(3)},  SlotValue{12, 35.0, UpperHalf(4)}, SlotValue{20, 149.2, Row(4)},
-    SlotValue{22, 149.2, Row(5)},  SlotValue{23, 217.2, Row(5)},
+    SlotValue{slot::kBoringName, 32.2, Row(1)},
+    SlotValue{slot::kLocation, 103.2, Row(1)},
+    SlotValue{slot::kOrderingBody, 32.2, Row(2)},
+    SlotValue{slot::kEngineerName1, 103.2, Row(3)},
+    SlotValue{slot::kEngineerName2, 149.2, Row(3)},
+    SlotValue{slot::kEngineerName3, 194.2, Row(3)},
+    SlotValue{slot::kEngineerName4, 240.2, Row(3)},
+    SlotValue{slot::kElevationKind, 35.0, UpperHalf(4)},
+    SlotValue{slot::kDrillingMachine, 149.2, Row(4)},
+    SlotValue{slot::kEngine, 149.2, Row(5)},
+    SlotValue{slot::kPump, 217.2, Row(5)},
 };
-constexpr SlotValue kHammerValue = {21, 217.2, Row(4)};
+constexpr SlotValue kHammerValue = {slot::kHammer, 217.2, Row(4)};
 
-// The four engineers' role labels (slots 41 to 44) in row 3, each in its cell.
+// The four engineers' role labels in row 3, each in its cell.
 struct RoleCell {
   double x1;
   double x2;
 };
 constexpr std::array kRoleCells = {RoleCell{87.2, 100.8}, RoleCell{133.2, 146.8},
                                    RoleCell{178.2, 191.8}, RoleCell{223.2, 237.8}};
-constexpr int kFirstRoleSlot = 41;
+static_assert(kRoleCells.size() == slot::kEngineers);
 
 constexpr double kCompanyX = 32.0;
 constexpr double kValueX = 240.2;
@@ -172,7 +179,7 @@ void DrawBoringNumber(Canvas& dc, const SheetContext& sheet, CharSize c) {
   DrawTextSpread(dc, kBoringNumberBoxLeft, kBoringNumberCellsLeft, kBoringNumberLabelTop,
                  kBoringNumberBoxBottom, c.width, c.height, Label(kBoringNumberLabel));
   // The first 11 bytes, one byte a cell; a double-byte character takes two cells.
-  const std::string_view number = SjisPrefix(sheet.record.heading(27), kBoringNumberCells);
+  const std::string_view number = SjisPrefix(sheet.record.heading(slot::kBoringNumber), kBoringNumberCells);
   int cell = 0;
   for (std::size_t pos = 0; pos < number.size();) {
     const std::size_t length = Utf8SequenceLength(number, pos);
@@ -187,7 +194,7 @@ void DrawRoleLabels(Canvas& dc, const SheetContext& sheet, CharSize c) {
   for (std::size_t i = 0; i < kRoleCells.size(); ++i) {
     const RoleCell cell = kRoleCells[i];
     const RoleLabelLines lines =
-        SplitRoleLabel(sheet.record.heading(kFirstRoleSlot + static_cast<int>(i)));
+        SplitRoleLabel(sheet.record.heading(slot::kRoleLabel1 + static_cast<int>(i)));
     if (lines.second.empty()) {
       DrawTextSpread(dc, cell.x1, cell.x2, Row(3).top, Row(3).bottom, c.width, c.height, lines.first);
     } else {
@@ -213,8 +220,8 @@ CharSize DrawTitle(Canvas& dc, const SheetContext& sheet) {
   SetTextAlign(dc, TA_LEFT | TA_BOTTOM);
   const int rule = sheet.settings.ruleLineWidth;
   const std::array<std::pair<std::string, double>, 2> lines = {{
-      {LabelledText(Label(kSurveyNameLabel), sheet.record.heading(1)), kSurveyNameY},
-      {LabelledText(Label(kProjectNameLabel), sheet.record.heading(2)), kProjectNameY},
+      {LabelledText(Label(kSurveyNameLabel), sheet.record.heading(slot::kSurveyName)), kSurveyNameY},
+      {LabelledText(Label(kProjectNameLabel), sheet.record.heading(slot::kProjectName)), kProjectNameY},
   }};
   for (const auto& [text, y] : lines) {
     DrawTextAt(dc, kNameLinesX, y, text);
@@ -251,8 +258,8 @@ void DrawTitleBlock(Canvas& dc, const SheetContext& sheet, CharSize c) {
   Middle(dc, c, kPeriodX, Row(2), SurveyPeriodText(record));
   Middle(dc, c, kValueX, Row(2), LongitudeText(record));
   if (const std::string& company = record.heading(slot::kSurveyCompany);
-      !company.empty() || !record.heading(40).empty()) {
-    DrawTwoLineText(dc, kCompanyX, Row(3).top, Row(3).bottom, company, record.heading(40));
+      !company.empty() || !record.heading(slot::kCompanyPhone).empty()) {
+    DrawTwoLineText(dc, kCompanyX, Row(3).top, Row(3).bottom, company, record.heading(slot::kCompanyPhone));
   }
   Middle(dc, c, kElevationX, LowerHalf(4), ElevationText(record));
   Middle(dc, c, kElevationX, Row(5), TotalLengthText(record));

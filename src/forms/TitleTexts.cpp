@@ -61,18 +61,22 @@ std::string TotalLengthText(const BoringRecord& record) {
   return Format("%6.2fm", TextToDouble(length));
 }
 
-std::string LatitudeText(const BoringRecord& record) { return Coordinate(record, 51); }
-std::string LongitudeText(const BoringRecord& record) { return Coordinate(record, 54); }
+std::string LatitudeText(const BoringRecord& record) { return Coordinate(record, slot::kLatitudeDegrees); }
+std::string LongitudeText(const BoringRecord& record) { return Coordinate(record, slot::kLongitudeDegrees); }
 
 std::string SurveyPeriodText(const BoringRecord& record) {
   bool any = false;
-  for (const int s : {6, 7, 8, 9, 10, 11, 34, 35}) any = any || !record.heading(s).empty();
+  for (const int s : {slot::kStartYear, slot::kStartMonth, slot::kStartDay, slot::kEndYear, slot::kEndMonth,
+                      slot::kEndDay, slot::kStartDateLead, slot::kEndDateLead}) {
+    any = any || !record.heading(s).empty();
+  }
   if (!any) return {};
-  return record.heading(34) + Date(record, 6) + "～" + record.heading(35) + Date(record, 9);
+  return record.heading(slot::kStartDateLead) + Date(record, slot::kStartYear) + "～" +
+         record.heading(slot::kEndDateLead) + Date(record, slot::kEndYear);
 }
 
 std::string SheetNumberText(const BoringRecord& record) {
-  return "シート№ " + record.heading(28);
+  return "シート№ " + record.heading(slot::kSheetNumber);
 }
 
 std::string DialValueText(std::string_view text) {

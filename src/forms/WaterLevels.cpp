@@ -14,12 +14,6 @@ namespace tesmor {
 
 namespace {
 
-constexpr int kFlagDepth = 1;
-constexpr int kFlagDate = 2;
-constexpr int kFlagKindBelow = 4;
-constexpr int kFlagKindAbove = 8;
-constexpr int kFlagKindRight = 16;
-
 constexpr double kHighestLevel = -6.0;     // levels further above the collar are not drawn
 constexpr double kUnclippedRange = 0.5;    // below the page top, drawn again unclipped
 constexpr double kSymbolInset = 1.2;       // symbol centre from the column's left edge
@@ -68,25 +62,25 @@ std::vector<Level> LayOutLevels(Canvas& dc, const SheetPass& pass) {
   const double h = pass.charHeight;
   std::vector<Level> levels;
   for (int row = 1; row <= table.RowCount(); ++row) {
-    const double d = -TextToDouble(table.get(row, 1));
+    const double d = -TextToDouble(table.get(row, water_level::kLevel));
     if (d < kHighestLevel) continue;
-    const int flags = TextToInt(table.get(row, 4));
+    const int flags = TextToInt(table.get(row, water_level::kPresence));
     Level level;
     level.row = row;
     level.y = std::max(d, 0.0);
-    if (flags & kFlagDepth) {
+    if (flags & water_level::bit::kShowsLevel) {
       level.above.push_back({d >= 0.0 ? Format("%4.2f", d) : Format("%+4.2f", -d)});
     }
-    if ((flags & kFlagDate) && !TrimBlanks(table.get(row, 2)).empty()) {
-      level.above.push_back({table.get(row, 2)});
+    if ((flags & water_level::bit::kShowsDate) && !TrimBlanks(table.get(row, water_level::kDate)).empty()) {
+      level.above.push_back({table.get(row, water_level::kDate)});
     }
-    const std::string& kind = table.get(row, 3);
+    const std::string& kind = table.get(row, water_level::kKind);
     if (!TrimBlanks(kind).empty()) {
-      if ((flags & kFlagKindBelow) || flags < kFlagKindBelow) {
+      if ((flags & water_level::bit::kKindBelow) || flags < water_level::bit::kKindBelow) {
         AddKindLines(dc, c, kind, false, level.below);
-      } else if (flags & kFlagKindAbove) {
+      } else if (flags & water_level::bit::kKindAbove) {
         AddKindLines(dc, c, kind, true, level.above);
-      } else if (flags & kFlagKindRight) {
+      } else if (flags & water_level::bit::kKindRight) {
         AddKindLines(dc, c, kind, true, level.below);
       }
     }

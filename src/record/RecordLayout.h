@@ -83,6 +83,12 @@ inline constexpr int kFileKind = 82;           // 表示様式: the file kind co
 
 // Engineers (names and role labels) in consecutive slots.
 inline constexpr int kEngineers = 4;
+
+// Readers and forms step through these groups slot by slot.
+static_assert(kStartDay == kStartYear + 2 && kStartMonth == kStartYear + 1);
+static_assert(kEndDay == kEndYear + 2 && kEndMonth == kEndYear + 1);
+static_assert(kLatitudeSeconds == kLatitudeDegrees + 2 && kLongitudeSeconds == kLongitudeDegrees + 2);
+static_assert(kEngineerName4 == kEngineerName1 + kEngineers - 1 && kRoleLabel4 == kRoleLabel1 + kEngineers - 1);
 }  // namespace slot
 
 // ---- Tables ----------------------------------------------------------------------
@@ -187,6 +193,7 @@ inline constexpr int kBlows0To10 = 3;    // the three 10 cm parts, in consecutiv
 inline constexpr int kBlows10To20 = 4;
 inline constexpr int kBlows20To30 = 5;
 inline constexpr int kMark = 6;          // "0" from the XML reader
+static_assert(kBlows20To30 == kBlows0To10 + 2);
 }  // namespace spt
 
 // MiniRamTable: its columns come with the legacy readers.
@@ -254,6 +261,7 @@ inline constexpr int kAlteration = 7;
 inline constexpr int kRockGrade = 8;
 inline constexpr int kPresence = 9;    // presence bits as decimal text
 inline constexpr int kFirstRockClass = kHardness;
+static_assert(kRockGrade == kFirstRockClass + 5);
 
 namespace bit {
 inline constexpr int kClassRecord = 3;    // both of 1 and 2: a row made by a rock-class record
