@@ -88,8 +88,6 @@ constexpr double kGraphCaptionRow2 = 3.8;
 
 // With Lugeon tests, captions 5 to 8 explain the marks of the P-Q diagrams, one a
 // row under the graph's captions, from its left edge.
-constexpr int kFirstLegendCaption = 5;
-constexpr int kLastLegendCaption = 8;
 constexpr double kLegendRow = 5.0;
 constexpr double kLegendRowStep = 1.1;
 constexpr double kLegendInset = 1.0;
@@ -99,19 +97,19 @@ constexpr double kLegendInset = 1.0;
 void DrawRockHeadings(Canvas& dc, SheetPass& pass) {
   DrawHeadingBand(dc, pass, HeadingLayout{kItems, kLines, kRules});
   const auto& captions = pass.sheet.record.GraphCaptions;
-  const std::string& valueCaption = captions[1];
+  const std::string& valueCaption = captions[caption::kValueColumn];
   if (!valueCaption.empty()) {
     const double bottom = std::min(kValueCaptionBottom,
                                    kValueCaptionTop + CharacterCount(valueCaption) * pass.charHeight);
     DrawHeadingItem(dc, pass, Vertical(19, kValueCaptionTop, bottom, valueCaption));
   }
-  const std::string test = "（" + captions[2] + "）試験";
-  const std::string chart = "（" + captions[3] + " ）図";
+  const std::string test = "（" + captions[caption::kTest] + "）試験";
+  const std::string chart = "（" + captions[caption::kChart] + " ）図";
   DrawHeadingItem(dc, pass, Centred(21, 21, kGraphCaptionRow1, test));
   DrawHeadingItem(dc, pass, Centred(21, 21, kGraphCaptionRow2, chart));
   SetTextAlign(dc, TA_LEFT | TA_TOP);
   double row = kLegendRow;
-  for (int i = kFirstLegendCaption; i <= kLastLegendCaption; ++i) {
+  for (int i = caption::kFirstLegend; i <= caption::kLastLegend; ++i) {
     const std::string& caption = captions[static_cast<std::size_t>(i)];
     if (caption.empty()) continue;
     DrawTextMiddle(dc, pass.graph.left + kLegendInset, HeadingRowY(row - 0.5), HeadingRowY(row + 0.5),

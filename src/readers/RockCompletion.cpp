@@ -38,12 +38,12 @@ void FillGraphCaptions(BoringRecord& record) {
   const bool hasN = Numeric(record.SptTable.get(1, spt::kStartDepth));
   const bool hasLugeon = Numeric(record.LugeonTable.get(1, lugeon::kTopDepth));
   for (std::size_t i = 0; i < kGraphCaptionPairs.size(); ++i) {
-    std::string& caption = record.GraphCaptions[i + 1];
-    caption.clear();
-    if (hasN) caption.append(kGraphCaptionPairs[i].withN);
-    if (hasLugeon) caption.append(kGraphCaptionPairs[i].withLugeon);
+    std::string& text = record.GraphCaptions[i + caption::kValueColumn];
+    text.clear();
+    if (hasN) text.append(kGraphCaptionPairs[i].withN);
+    if (hasLugeon) text.append(kGraphCaptionPairs[i].withLugeon);
   }
-  record.GraphCaptions[kGraphCaptionFlagIndex] = std::string(kGraphCaptionFlag);
+  record.GraphCaptions[caption::kFlag] = std::string(kGraphCaptionFlag);
 }
 
 void RockClassSymbols(BoringRecord& record) {

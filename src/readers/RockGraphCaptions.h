@@ -12,7 +12,7 @@ struct CaptionPair {
   std::string_view withLugeon;  // appended when the boring has Lugeon tests
 };
 
-// Captions 1 to 8.
+// Captions 1 to 8 (caption::kValueColumn to caption::kLastLegend).
 inline constexpr std::array<CaptionPair, 8> kGraphCaptionPairs = {{
     {"Ｎ", "ルジオン"},
     {"標準貫入 ", "ルジオン"},
@@ -24,7 +24,6 @@ inline constexpr std::array<CaptionPair, 8> kGraphCaptionPairs = {{
     {"", "《　》；限界圧力"},
 }};
 
-inline constexpr int kGraphCaptionFlagIndex = 10;
 inline constexpr std::string_view kGraphCaptionFlag = "1";
 
 }  // namespace tesmor

@@ -45,7 +45,7 @@ struct BoringRecord {
   DensityRows Density;
 
   // Captions 1 .. 10 of the rock form's graph heading (index 0 unused).
-  std::array<std::string, 11> GraphCaptions;
+  std::array<std::string, caption::kCount> GraphCaptions;
 
   // A counter per layer row that the legacy readers keep; emptied to 0 before a load.
   std::array<int, 253> LayerRowCounter{};

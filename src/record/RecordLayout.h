@@ -91,6 +91,20 @@ static_assert(kLatitudeSeconds == kLatitudeDegrees + 2 && kLongitudeSeconds == k
 static_assert(kEngineerName4 == kEngineerName1 + kEngineers - 1 && kRoleLabel4 == kRoleLabel1 + kEngineers - 1);
 }  // namespace slot
 
+// ---- Graph captions of the rock form ----------------------------------------------
+
+// Captions 1 .. 10 (index 0 unused): set after a rock load from the kinds of data
+// the boring holds.
+namespace caption {
+inline constexpr int kValueColumn = 1;  // heads the value column (N values, Lugeon values)
+inline constexpr int kTest = 2;         // "（…）試験" over the graph
+inline constexpr int kChart = 3;        // "（… ）図" over the graph
+inline constexpr int kFirstLegend = 5;  // 5 to 8 explain the marks of the P-Q diagrams
+inline constexpr int kLastLegend = 8;
+inline constexpr int kFlag = 10;        // "1" once the captions are set
+inline constexpr int kCount = 11;
+}  // namespace caption
+
 // ---- Tables ----------------------------------------------------------------------
 
 enum class TableId : int {
