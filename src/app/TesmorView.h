@@ -22,9 +22,6 @@ class CTesmorView : public QAbstractScrollArea {
   // at depth 0, the default role labels.
   void OnUpdate();
 
-  // Size of the scrolled sheet in pixels (96 per inch).
-  QSize sheetSize() const { return sheetSize_; }
-
  public slots:
   void NextPage();
   void PreviousPage();

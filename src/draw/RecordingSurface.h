@@ -67,7 +67,6 @@ class RecordingSurface final : public Surface {
 
   const LogFont& Font() const { return font_; }
   Colour TextColour() const { return textColour_; }
-  int BackgroundMode() const { return backgroundMode_; }
 
  private:
   RecordedOp& Add(RecordedOp::Kind kind);

@@ -25,7 +25,6 @@ class LineSource {
  public:
   explicit LineSource(std::string_view text) : text_(text) {}
 
-  bool atEnd() const { return pos_ >= text_.size(); }
   std::size_t position() const { return pos_; }
 
   // The next piece of at most maxWidth Shift_JIS bytes, line feed included when it

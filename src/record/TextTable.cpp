@@ -44,12 +44,6 @@ void TextTable::Clear() {
   for (auto& c : cells_) c.clear();
 }
 
-void TextTable::ClearRow(int row) {
-  for (int col = 0; col < layout_->width; ++col) {
-    if (std::string* c = cell(row, col)) c->clear();
-  }
-}
-
 void TextTable::SwapRows(int a, int b) {
   if (a == b || !contains(a, 0) || !contains(b, 0)) return;
   for (int col = 0; col < layout_->width; ++col) cell(a, col)->swap(*cell(b, col));

@@ -36,8 +36,6 @@ class TextTable {
 
   // Empties every cell.
   void Clear();
-  // Empties every cell of one row.
-  void ClearRow(int row);
   // Exchanges two whole rows.
   void SwapRows(int a, int b);
 

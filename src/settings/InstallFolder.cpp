@@ -108,8 +108,6 @@ bool WritePointerFile(const std::string& path, std::string_view folder) {
   return WriteFileAtomic(path, bytes);
 }
 
-std::string DefaultInstallFolder() { return FindInstallFolder(CurrentInstallEnvironment()).installPath; }
-
 bool EnsureFolder(const std::string& folder) {
   if (folder.empty()) return false;
   struct stat st {};

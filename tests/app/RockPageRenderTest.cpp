@@ -7,11 +7,10 @@
 
 #include "AppTestSupport.h"
 #include "app/PageOutput.h"
-#include "draw/Canvas.h"
+#include "app/PageRenderer.h"
+#include "app/Workspace.h"
 #include "draw/PatternCatalogue.h"
-#include "forms/Sheet.h"
 #include "readers/DataLoader.h"
-#include "readers/ShellState.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
@@ -35,9 +34,9 @@ class RockPageRender : public ::testing::Test {
  protected:
   void SetUp() override {
     test::EnsureGuiApplication();
-    ApplyDefaultSettings(settings);
-    LoadFonts(settings.fonts, test::MakeTempFolder());
-    LoadBuiltInPatternColours(colours);
+    ApplyDefaultSettings(ws.settingsStore.settings);
+    LoadFonts(ws.settingsStore.settings.fonts, test::MakeTempFolder());
+    LoadBuiltInPatternColours(ws.settingsStore.patternColours);
     dir = QString::fromStdString(test::MakeTempFolder());
     if (const QByteArray keep = qgetenv("TESMOR_SHEET_PNG_DIR"); !keep.isEmpty()) {
       dir = QString::fromLocal8Bit(keep);
@@ -46,9 +45,8 @@ class RockPageRender : public ::testing::Test {
   }
 
   bool Load(const std::string& fixture) {
-    ShellState shell;
-    return LoadBoringFile(test::FixturePath("real/" + fixture), OpenPath::FileMenu, record, shell).loaded() &&
-           shell.FormSelector == kRockForm;
+    return LoadBoringFile(test::FixturePath("real/" + fixture), OpenPath::FileMenu, ws.record, ws.shell).loaded() &&
+           ws.shell.FormSelector == kRockForm;
   }
 
   QImage Render(int pageNumber, const QString& name) {
@@ -57,15 +55,7 @@ class RockPageRender : public ::testing::Test {
     options.dpi = kDpi;
     QString error;
     const auto draw = [&](Surface& surface, int number) {
-      PageTransform transform;
-      SharedTextFont font;
-      Canvas dc{surface, transform, font};
-      page.Printing = true;
-      page.PageNumber = number;
-      SheetContext sheet{record, kRockForm, settings, colours, page};
-      DrawPage(dc, sheet);
-      page.Printing = false;
-      EXPECT_TRUE(dc.notices.empty());
+      EXPECT_TRUE(RenderPage(surface, ws, true, number).empty());
     };
     EXPECT_TRUE(WritePngPages(path, {pageNumber}, draw, options, &error)) << error.toStdString();
     return QImage(path);
@@ -81,10 +71,7 @@ class RockPageRender : public ::testing::Test {
     return false;
   }
 
-  BoringRecord record;
-  Settings settings;
-  PatternColourTable colours;
-  PageModel page;
+  Workspace ws;
   QString dir;
 };
 

@@ -9,8 +9,8 @@
 
 #include "AppTestSupport.h"
 #include "app/PageOutput.h"
-#include "draw/Canvas.h"
-#include "forms/Sheet.h"
+#include "app/PageRenderer.h"
+#include "app/Workspace.h"
 #include "forms/SheetLayout.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
@@ -115,8 +115,8 @@ class SheetRender : public ::testing::Test {
  protected:
   void SetUp() override {
     test::EnsureGuiApplication();
-    ApplyDefaultSettings(settings);
-    LoadFonts(settings.fonts, test::MakeTempFolder());  // no font files: the default fonts
+    ApplyDefaultSettings(ws.settingsStore.settings);
+    LoadFonts(ws.settingsStore.settings.fonts, test::MakeTempFolder());  // no font files: the default fonts
     dir = QString::fromStdString(test::MakeTempFolder());
     if (const QByteArray keep = qgetenv("TESMOR_SHEET_PNG_DIR"); !keep.isEmpty()) {
       dir = QString::fromLocal8Bit(keep);
@@ -129,16 +129,9 @@ class SheetRender : public ::testing::Test {
     PageOutputOptions options;
     options.dpi = kDpi;
     QString error;
+    ws.shell.FormSelector = form;
     const auto draw = [&](Surface& surface, int pageNumber) {
-      PageTransform transform;
-      SharedTextFont font;
-      Canvas dc{surface, transform, font};
-      page.Printing = true;
-      page.PageNumber = pageNumber;
-      SheetContext sheet{record, form, settings, colours, page};
-      DrawPage(dc, sheet);
-      page.Printing = false;
-      EXPECT_TRUE(dc.notices.empty());
+      EXPECT_TRUE(RenderPage(surface, ws, true, pageNumber).empty());
     };
     EXPECT_TRUE(WritePngPages(path, {1}, draw, options, &error)) << error.toStdString();
     QImage image(path);
@@ -157,10 +150,7 @@ class SheetRender : public ::testing::Test {
     return test::LongestInkRun(image, band, false) * 25.4 / kDpi;
   }
 
-  BoringRecord record;
-  Settings settings;
-  PatternColourTable colours;
-  PageModel page;
+  Workspace ws;
   QString dir;
 };
 
@@ -168,15 +158,15 @@ class SheetRender : public ::testing::Test {
 double HeadingYMm(double y) { return 5.0 + 115.0 + 10.0 * y; }
 
 TEST_F(SheetRender, BothFormsSpanTheirWidthAtTrueSize) {
-  FillSoilHeading(record);
+  FillSoilHeading(ws.record);
   const QImage soil = Render(kSoilForm, "soil-frame");
   ASSERT_FALSE(soil.isNull());
   // Title block and heading band: from x 5 to 273.8 of the form.
   EXPECT_NEAR(RunAlongMm(soil, HeadingYMm(kTitleBlockTop)), 268.8, 0.5);
   EXPECT_NEAR(RunAlongMm(soil, HeadingYMm(kHeadingBandTop)), 268.8, 0.5);
 
-  record = BoringRecord{};
-  FillRockHeading(record);
+  ws.record = BoringRecord{};
+  FillRockHeading(ws.record);
   const QImage rock = Render(kRockForm, "rock-frame");
   ASSERT_FALSE(rock.isNull());
   EXPECT_NEAR(RunAlongMm(rock, HeadingYMm(kHeadingBandTop)), 268.7, 0.5);
