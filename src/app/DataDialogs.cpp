@@ -218,9 +218,11 @@ PageNumberDialog::PageNumberDialog(Workspace& workspace, QWidget* parent) : QDia
     box->setCurrentText(ToQString(record.heading(slotNumber)));
     return box;
   };
-  before_ = textChoice(slot::kPageTextBefore, {QString(), QStringLiteral("No."), QStringLiteral("－"), QStringLiteral("P")});
+  before_ =
+      textChoice(slot::kPageTextBefore, {QString(), QStringLiteral("No."), QStringLiteral("－"), QStringLiteral("P")});
   firstPage_ = Field(record.heading(slot::kFirstPageNumber), this);
-  after_ = textChoice(slot::kPageTextAfter, {QString(), QStringLiteral("－"), QStringLiteral("頁"), QStringLiteral("ページ")});
+  after_ = textChoice(slot::kPageTextAfter,
+                      {QString(), QStringLiteral("－"), QStringLiteral("頁"), QStringLiteral("ページ")});
   vertical_ = new QComboBox(this);
   vertical_->addItems({QStringLiteral("用紙上端から"), QStringLiteral("柱状図下端から")});
   vertical_->setCurrentIndex(TextToInt(record.heading(slot::kPageVerticalReference)) != 0 ? 1 : 0);

@@ -46,7 +46,7 @@ class DataListDialog : public QDialog {
   QLabel* selection_ = nullptr;
 };
 
-// "ページ　（編集有効）": the page-number footer of heading slots 61 to 69.
+// "ページ　（編集有効）": the page-number footer slots of the heading.
 class PageNumberDialog : public QDialog {
   Q_OBJECT
  public:

@@ -15,14 +15,18 @@ DataListLines BuildDataListLines(const BoringRecord& record, int maxLines) {
   for (int t = 0; t < kTableCount; ++t) {
     const TextTable& table = record.table(static_cast<TableId>(t));
     const TableLayout& layout = table.layout();
-    auto rowEnds = [&](int row) { return table.get(row, kKeyColumn).empty() && table.get(row, kColumnAfterKey).empty(); };
+    auto rowEnds = [&](int row) {
+      return table.get(row, kKeyColumn).empty() && table.get(row, kColumnAfterKey).empty();
+    };
     if (rowEnds(1)) continue;
     if (!add({std::string(layout.listLabel)})) return out;
     for (int row = 1; row <= layout.maxRows && !rowEnds(row); ++row) {
       std::vector<std::string> line;
       line.reserve(kDataListColumns);
       line.push_back(std::to_string(row));
-      for (int col = kKeyColumn; col <= layout.listColumns && col < kDataListColumns; ++col) line.push_back(table.get(row, col));
+      for (int col = kKeyColumn; col <= layout.listColumns && col < kDataListColumns; ++col) {
+        line.push_back(table.get(row, col));
+      }
       if (!add(std::move(line))) return out;
     }
   }

@@ -17,8 +17,8 @@ struct DataListLines {
   bool truncated = false;                       // more lines than the list holds
 };
 
-// A table ends at its first row whose columns 1 and 2 are both empty, or at its row
-// limit. At most maxLines lines.
+// A table ends at its first row whose key and the column after it are both empty, or
+// at its row limit. At most maxLines lines.
 DataListLines BuildDataListLines(const BoringRecord& record, int maxLines = kDataListMaxLines);
 
 }  // namespace tesmor

@@ -1,6 +1,6 @@
-// The core graph of column 15: core recovery (CoreRecoveryTable column 2, %) as
-// crosses, the maximum core length (CoreLengthRqdTable column 2, cm) as dots and
-// RQD (column 3, %) as a step line, 0.2 mm per unit on the 20 mm column.
+// The core graph of column 15: core recovery (CoreRecoveryTable, %) as crosses, the
+// maximum core length (CoreLengthRqdTable, cm) as dots and RQD (%) as a step line,
+// 0.2 mm per unit on the 20 mm column.
 //
 // A row covers the range from the previous row's bottom depth to its own; the first
 // row is taken as one metre long (b − 1.0 to b, never above the collar). Its value
@@ -117,12 +117,8 @@ void CoreGraph::Recovery(const TextTable& table) {
     double y = m;
     unsigned vertical = TA_TOP;
     switch (TextToInt(table.get(static_cast<int>(i) + 1, core_recovery::kLabelPlace))) {
-      case core_recovery::label::kAbove:
-        vertical = TA_BOTTOM;
-        break;
-      case core_recovery::label::kBeside:
-        y = m - pass_.charHeight / 2.0;
-        break;
+      case core_recovery::label::kAbove: vertical = TA_BOTTOM; break;
+      case core_recovery::label::kBeside: y = m - pass_.charHeight / 2.0; break;
       default:
         break;
     }

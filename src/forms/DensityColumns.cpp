@@ -91,7 +91,8 @@ void DrawLabels(Canvas& dc, SheetPass& pass, bool consistency) {
     const int code = consistency ? d.consistency[index] : d.density[index];
     const std::string_view name = NameOf(code, consistency);
     if (name.empty()) continue;
-    if ((Applies(pass.sheet.record.LayerTable, d.depth[index]) & (consistency ? layer::subcode::kConsistency : layer::subcode::kDensity)) == 0) {
+    if ((Applies(pass.sheet.record.LayerTable, d.depth[index]) &
+         (consistency ? layer::subcode::kConsistency : layer::subcode::kDensity)) == 0) {
       continue;
     }
     const std::vector<std::string> lines = LabelLines(name);

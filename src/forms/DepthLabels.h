@@ -1,5 +1,5 @@
 // Depth labels of the data columns: a depth, or the elevation of that depth when the
-// boring shows elevations (heading slot 36 is "1") or the caller asks for it.
+// boring shows elevations (slot::kShowElevation is "1") or the caller asks for it.
 #pragma once
 
 #include <string>
@@ -13,7 +13,7 @@ namespace tesmor {
 // depth when the angle is 0. A magnitude below 0.005 gives 0 (never "-0.00").
 double ElevationOfDepth(double collarElevation, double drillingAngle, double depth);
 
-// Whether the page labels depths as elevations (heading slot 36 is "1").
+// Whether the page labels depths as elevations (slot::kShowElevation is "1").
 bool ShowsElevation(const SheetPass& pass);
 
 // The label of a depth: "%*.*f" (width, decimals) of the elevation when the page

@@ -142,8 +142,7 @@ void AngleDial(const DialPen& p, const BoringRecord& record) {
 void DirectionDial(const DialPen& p, const BoringRecord& record) {
   const DialGeometry& d = kDirectionDial;
   DrawCircle(p.dc, d.cx, d.cy, d.radius, PS_SOLID, p.width, 0);
-  const std::optional<NeedleDirection> needle =
-      NeedleAndValue(p, d, record, slot::kDrillingDirection, Azimuth, true);
+  const std::optional<NeedleDirection> needle = NeedleAndValue(p, d, record, slot::kDrillingDirection, Azimuth, true);
   if (!needle) return;
   // The head: two strokes back from the tip, turned either way from the needle.
   const double r = d.radius * kNeedleLength;

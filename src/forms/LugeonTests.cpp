@@ -1,19 +1,19 @@
-// Lugeon tests (LugeonTable), one per test range (columns 1 and 2):
+// Lugeon tests (LugeonTable), one per test range (top and bottom depth):
 //
 //   - column 19, between lines at the top and the bottom of the range: the Lugeon
-//     value (column 4) and, when the value is a lower bound (class text of
-//     column 9), "以上" under it;
+//     value and, when the value is a lower bound (a class text is given), "以上"
+//     under it;
 //   - column 21, the P-Q diagram of the test inside its range: the P axis up the
-//     graph's left edge with "P" and the critical pressure "《%s》" (column 3) above
-//     it and the top of its scale (column 7, lugeonPmaxDecimals) beside it in
+//     graph's left edge with "P" and the critical pressure "《%s》" above it and the
+//     top of its scale (the pressure max scale, lugeonPmaxDecimals) beside it in
 //     column 20; the Q axis along the bottom of the range with "Q" at its end.
 //     Q is read on the graph's scale of 50 or 60 divisions (rockLugeonScale) times
-//     the factor (…, 0.2, 0.5, 1, 2, 5, …) that holds the test's injection scale
-//     (column 8) and its injections, marked "Q×0.5" (and so on) unless it is 1.
-//     P runs from the pressure start (column 5) at the Q axis to the top of the
-//     pressure scale (column 7), where the scale's value is written; the axis goes
-//     on to the highest pressure of the test when the pairs pass it. The pairs of
-//     column 10 ("P,Q," repeated) are joined in their order, rising pressures with
+//     the factor (…, 0.2, 0.5, 1, 2, 5, …) that holds the test's injection max
+//     scale and its injections, marked "Q×0.5" (and so on) unless it is 1.
+//     P runs from the pressure start at the Q axis to the top of the pressure
+//     scale, where the scale's value is written; the axis goes on to the highest
+//     pressure of the test when the pairs pass it. The pressure-injection pairs
+//     ("P,Q," repeated) are joined in their order, rising pressures with
 //     lugeonRisingWidth, falling ones with lugeonFallingWidth in lugeonFallingStyle;
 //     the Lugeon line (Q = Lu × P ÷ lugeonPressurePe) runs from the origin to the
 //     edge of the diagram.
@@ -188,9 +188,9 @@ void LugeonDrawer::PQDiagram(const TextTable& table, int row, double top, double
     return;
   }
 
-  // Scales: P from its start up to the top of the test's pressure scale (column 7),
+  // Scales: P from its start up to the top of the test's pressure max scale,
   // or higher when the test went higher; Q on the graph's divisions times a factor
-  // that holds the test's injection scale (column 8) and its injections.
+  // that holds the test's injection max scale and its injections.
   double highest = 0.0;
   double largestQ = 0.0;
   for (const PressureInjection& pq : pairs) {

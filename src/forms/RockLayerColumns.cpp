@@ -10,7 +10,7 @@
 // boundary lies too close to the page top for the label to stand above it.
 //
 // A fault zone blanks the geology column over its range and is drawn there as a
-// framed, cross-hatched band; its property text (column 3) stands in column 5 among
+// framed, cross-hatched band; its property text stands in column 5 among
 // the layer names, which never overlap it.
 #include <algorithm>
 #include <cmath>

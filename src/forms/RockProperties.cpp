@@ -1,14 +1,14 @@
-// The rock properties of ColourTable: the colour tone (column 2) in column 6, the
-// classes 硬軟, コア形状, 割れ目, 風化 and 変質 (columns 3 to 7) in columns 7 to 11 and
-// 岩級 (column 8) in column 16.
+// The rock properties of ColourTable: the colour tone in column 6, the classes 硬軟,
+// コア形状, 割れ目, 風化 and 変質 in columns 7 to 11 and 岩級 in column 16.
 //
 // A row's bottom depth ends a cell only in the columns whose value the row holds:
-// the presence bits of column 9 tell which classes a row carries (8 << kind) and
-// whether it was made by a class record alone (1 and 2, so without a colour tone).
-// A class that is not in a row goes on through it. The boundary under a cell is a
-// whole line where the row's depth is also a layer boundary (bit 4) and only its two
-// end pieces inside a layer, so that class changes inside a layer read apart from
-// the layer boundaries. Rows without presence bits end every cell with a whole line.
+// the row's presence bits tell which classes it carries (kFirstClass << kind) and
+// whether it was made by a class record alone (kClassRecord, so without a colour
+// tone). A class that is not in a row goes on through it. The boundary under a cell
+// is a whole line where the row's depth is also a layer boundary (kAtLayerBottom)
+// and only its two end pieces inside a layer, so that class changes inside a layer
+// read apart from the layer boundaries. Rows without presence bits end every cell
+// with a whole line.
 #include <array>
 
 #include "forms/CellColumn.h"
@@ -28,8 +28,13 @@ struct PropertyColumn {
 
 // Colour tone, then the six classes in kind order.
 constexpr std::array<PropertyColumn, 7> kPropertyColumns = {{
-    {colour::kColourTone, 6}, {colour::kHardness, 7},   {colour::kCoreShape, 8},  {colour::kFracture, 9},
-    {colour::kWeathering, 10}, {colour::kAlteration, 11}, {colour::kRockGrade, 16},
+    {colour::kColourTone, 6},
+    {colour::kHardness, 7},
+    {colour::kCoreShape, 8},
+    {colour::kFracture, 9},
+    {colour::kWeathering, 10},
+    {colour::kAlteration, 11},
+    {colour::kRockGrade, 16},
 }};
 
 struct RowBits {

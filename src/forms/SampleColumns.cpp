@@ -90,8 +90,8 @@ void DrawSampleColumns(Canvas& dc, SheetPass& pass) {
     DrawFittedText(dc, pass, g.Centre(kDepthColumn), t, TrimBlanks(FormatDepthOrElevation(pass, t, 5)), depthRoom);
     if (s.soilSampleDepthPosition != kBottomNone) {
       // Below the line, unless the next sample starts too close under it for both labels.
-      const bool nextClose = row < table.RowCount() &&
-                             TextToDouble(table.get(row + 1, sample::kTopDepth)) - b < 2.0 * h;
+      const bool nextClose =
+          row < table.RowCount() && TextToDouble(table.get(row + 1, sample::kTopDepth)) - b < 2.0 * h;
       const bool above = s.soilSampleDepthPosition == kBottomAbove || nextClose;
       SetTextAlign(dc, TA_CENTER | (above ? TA_BOTTOM : TA_TOP));
       DrawFittedText(dc, pass, g.Centre(kDepthColumn), b, TrimBlanks(FormatDepthOrElevation(pass, b, 5)),

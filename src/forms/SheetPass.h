@@ -22,7 +22,7 @@
 
 namespace tesmor {
 
-// A collar elevation that is not given (heading slot 13 not numeric-looking).
+// A collar elevation that is not given (slot::kCollarElevation not numeric-looking).
 inline constexpr double kMissingElevation = -999.99;
 
 // The graph of the N values (soil column 20, rock column 21): its edges and the
@@ -62,8 +62,8 @@ struct SheetPass {
   double charHeight = 0.0;
   GridColours grid;
   GraphSpan graph;
-  double collarElevation = kMissingElevation;  // slot 13, or kMissingElevation
-  double drillingAngle = 0.0;  // slot 24 when in (0.1, 180], else 0 (0 points down)
+  double collarElevation = kMissingElevation;  // slot::kCollarElevation, or kMissingElevation
+  double drillingAngle = 0.0;  // slot::kDrillingAngle when in (0.1, 180], else 0 (0 points down)
   double totalDepth = 0.0;     // TotalDepth of the boring
   DensityLabelTops densityLabels;
 };

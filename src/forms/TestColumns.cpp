@@ -5,10 +5,10 @@
 // fitted to the column (smaller, then broken); texts that would run into the ones
 // above them start below them.
 //
-// In-situ rows come in two layouts: as the rock load leaves them (0 test name,
-// 1 top, 2 bottom, 3 result) and as the soil load shifts them (1 depth, 2 result,
-// 3 test name, 4 "7"); both are shown. A laboratory row shows its sample number
-// (column 3) and its test name (column 5).
+// In-situ rows come in two layouts: as the rock load leaves them (test name, top,
+// bottom, result) and as the soil load shifts them (depth, result, test name, the
+// mark in in_situ::kSoilMark); both are shown. A laboratory row shows its sample
+// number and its test name.
 #include <algorithm>
 #include <limits>
 #include <string>

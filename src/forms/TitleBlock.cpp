@@ -193,8 +193,7 @@ void DrawBoringNumber(Canvas& dc, const SheetContext& sheet, CharSize c) {
 void DrawRoleLabels(Canvas& dc, const SheetContext& sheet, CharSize c) {
   for (std::size_t i = 0; i < kRoleCells.size(); ++i) {
     const RoleCell cell = kRoleCells[i];
-    const RoleLabelLines lines =
-        SplitRoleLabel(sheet.record.heading(slot::kRoleLabel1 + static_cast<int>(i)));
+    const RoleLabelLines lines = SplitRoleLabel(sheet.record.heading(slot::kRoleLabel1 + static_cast<int>(i)));
     if (lines.second.empty()) {
       DrawTextSpread(dc, cell.x1, cell.x2, Row(3).top, Row(3).bottom, c.width, c.height, lines.first);
     } else {

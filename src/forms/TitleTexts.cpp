@@ -75,9 +75,7 @@ std::string SurveyPeriodText(const BoringRecord& record) {
          record.heading(slot::kEndDateLead) + Date(record, slot::kEndYear);
 }
 
-std::string SheetNumberText(const BoringRecord& record) {
-  return "シート№ " + record.heading(slot::kSheetNumber);
-}
+std::string SheetNumberText(const BoringRecord& record) { return "シート№ " + record.heading(slot::kSheetNumber); }
 
 std::string DialValueText(std::string_view text) {
   if (text.empty()) return {};

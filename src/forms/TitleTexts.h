@@ -11,25 +11,28 @@ namespace tesmor {
 // "%s  %s" of a label and a heading text (survey name, project name).
 std::string LabelledText(std::string_view label, std::string_view text);
 
-// Collar elevation: "%6.2fm" of slot 13 when it is numeric-looking; slot 13 as it is
-// when slot 38 asks for the elevation as text (non-zero); else empty.
+// Collar elevation: "%6.2fm" of slot::kCollarElevation when it is numeric-looking;
+// the slot as it is when slot::kElevationAsText asks for the elevation as text
+// (non-zero); else empty.
 std::string ElevationText(const BoringRecord& record);
 
-// Total drilled length: "%6.2fm" of slot 37; empty when slot 37 is not numeric-looking.
+// Total drilled length: "%6.2fm" of slot::kTotalLength; empty when it is not
+// numeric-looking.
 std::string TotalLengthText(const BoringRecord& record);
 
-// Latitude (slots 51 to 53) or longitude (slots 54 to 56) as degrees padded to three
+// Latitude (slot::kLatitudeDegrees and the two slots after it) or longitude
+// (slot::kLongitudeDegrees ...) as degrees padded to three
 // Shift_JIS bytes and "ﾟ", minutes and "'", seconds and '"'; empty when the three
 // slots are empty.
 std::string LatitudeText(const BoringRecord& record);
 std::string LongitudeText(const BoringRecord& record);
 
-// Survey period: slot 34, the start date, "～", slot 35, the end date, each date as
-// year "年" month "月" day "日" (slots 6 to 8 and 9 to 11); empty when all of these
-// slots are empty.
+// Survey period: slot::kStartDateLead, the start date, "～", slot::kEndDateLead, the
+// end date, each date as year "年" month "月" day "日" (slot::kStartYear to kStartDay
+// and kEndYear to kEndDay); empty when all of these slots are empty.
 std::string SurveyPeriodText(const BoringRecord& record);
 
-// Sheet number: "シート№" + " " + slot 28.
+// Sheet number: "シート№" + " " + slot::kSheetNumber.
 std::string SheetNumberText(const BoringRecord& record);
 
 // A dial value: the first three Shift_JIS bytes of the text and "ﾟ"; empty for an

@@ -1,12 +1,13 @@
 // Water levels (WaterLevelTable) in the form's water-level column (soil 13, rock
-// 18): the level symbol, and by the row's flags (column 4) its depth (1), its
-// measuring date (2) and its kind text (column 3; 4, 8 or 16 say where it stands).
+// 18): the level symbol, and by the row's presence bits (water_level::bit) its depth,
+// its measuring date and its kind text (kKindBelow, kKindAbove or kKindRight say
+// where it stands).
 //
 // The depth and the date stand above the symbol; when they would rise above the
 // page top or into the texts of the level above, they stand below it. The kind
-// text stands below the symbol (flags 4 and 16, or flags below 4) or above the
-// date (flag 8), broken into lines of the column's width. A level above the collar
-// (a negative depth) is drawn at the collar with its height as "+h.hh"; levels more
+// text stands below the symbol (kKindBelow and kKindRight, or bits below kKindBelow)
+// or above the date (kKindAbove), broken into lines of the column's width. A level
+// above the collar (a negative depth) is drawn at the collar with its height as "+h.hh"; levels more
 // than 6 m above the collar are not drawn.
 #pragma once
 

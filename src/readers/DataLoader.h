@@ -60,8 +60,8 @@ struct LoadResult {
 // Kind detection over decoded text as the given open path does it.
 KindDetection DetectKindOfText(std::string_view text, OpenPath path);
 
-// Loads decoded (UTF-8) text. On success the record, the shell state and heading
-// slot 82 hold the new boring; otherwise nothing is changed.
+// Loads decoded (UTF-8) text. On success the record, the shell state and
+// slot::kFileKind hold the new boring; otherwise nothing is changed.
 LoadResult LoadBoringText(std::string_view text, OpenPath path, BoringRecord& record, ShellState& shell,
                           const GeologyClassTable* geology = nullptr);
 

@@ -70,7 +70,9 @@ void FillObservationTopDepths(BoringRecord& record) {
   std::string running = "0.0";
   for (int row = 1; row <= n; ++row) {
     if (StartsLikeNumber(obs.get(row, observation::kTopDepth)) <= 0) obs.set(row, observation::kTopDepth, running);
-    if (StartsLikeNumber(obs.get(row, observation::kBottomDepth)) > 0) running = obs.get(row, observation::kBottomDepth);
+    if (StartsLikeNumber(obs.get(row, observation::kBottomDepth)) > 0) {
+      running = obs.get(row, observation::kBottomDepth);
+    }
   }
 }
 

@@ -15,7 +15,7 @@ void RockCompletion(BoringRecord& record);
 // caption 10 becomes "1".
 void FillGraphCaptions(BoringRecord& record);
 
-// Rock-class codes of colour-table columns 3 to 7 replaced by their symbols.
+// Rock-class codes of the colour table (硬軟 to 変質) replaced by their symbols.
 void RockClassSymbols(BoringRecord& record);
 
 }  // namespace tesmor

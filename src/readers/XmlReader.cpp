@@ -489,8 +489,7 @@ void StoreCommonHeading(BoringRecord& record, int slot, std::string_view value) 
     TextBeforeOrAll(whole, value, ".0");
     record.setHeading(slot, whole);
   } else if (slot == slot::kLocationCode3) {
-    record.setHeading(slot::kBoringNumber, record.heading(slot::kBoringNumber) +
-                                               record.heading(slot::kLocationCode2) +
+    record.setHeading(slot::kBoringNumber, record.heading(slot::kBoringNumber) + record.heading(slot::kLocationCode2) +
                                                record.heading(slot::kLocationCode3));
   }
 }

@@ -19,20 +19,20 @@ inline constexpr int kClearedHeadingSlots = 89;
 // The heading slots the program reads or writes, in slot order (labels as in the
 // heading dialog). The slots between them are left to the legacy readers.
 namespace slot {
-inline constexpr int kSurveyName = 1;          // 調査名
-inline constexpr int kProjectName = 2;         // 事業工事名
-inline constexpr int kLocation = 3;            // 調査位置 (the address)
-inline constexpr int kOrderingBody = 4;        // 発注機関
-inline constexpr int kBoringName = 5;          // ボーリング名
-inline constexpr int kStartYear = 6;           // survey start: year, month, day
+inline constexpr int kSurveyName = 1;    // 調査名
+inline constexpr int kProjectName = 2;   // 事業工事名
+inline constexpr int kLocation = 3;      // 調査位置 (the address)
+inline constexpr int kOrderingBody = 4;  // 発注機関
+inline constexpr int kBoringName = 5;    // ボーリング名
+inline constexpr int kStartYear = 6;     // survey start: year, month, day
 inline constexpr int kStartMonth = 7;
 inline constexpr int kStartDay = 8;
-inline constexpr int kEndYear = 9;             // survey end: year, month, day
+inline constexpr int kEndYear = 9;  // survey end: year, month, day
 inline constexpr int kEndMonth = 10;
 inline constexpr int kEndDay = 11;
-inline constexpr int kElevationKind = 12;      // 孔口標高 種別
-inline constexpr int kCollarElevation = 13;    // 孔口標高 (m)
-inline constexpr int kEngineerName1 = 16;      // the four engineers' names, under role labels 1 to 4
+inline constexpr int kElevationKind = 12;    // 孔口標高 種別
+inline constexpr int kCollarElevation = 13;  // 孔口標高 (m)
+inline constexpr int kEngineerName1 = 16;    // the four engineers' names, under role labels 1 to 4
 inline constexpr int kEngineerName2 = 17;
 inline constexpr int kEngineerName3 = 18;
 inline constexpr int kEngineerName4 = 19;
@@ -59,27 +59,27 @@ inline constexpr int kRoleLabel1 = 41;         // the four engineers' role label
 inline constexpr int kRoleLabel2 = 42;
 inline constexpr int kRoleLabel3 = 43;
 inline constexpr int kRoleLabel4 = 44;
-inline constexpr int kLatitudeDegrees = 51;    // 北緯: degrees, minutes, seconds
+inline constexpr int kLatitudeDegrees = 51;  // 北緯: degrees, minutes, seconds
 inline constexpr int kLatitudeMinutes = 52;
 inline constexpr int kLatitudeSeconds = 53;
-inline constexpr int kLongitudeDegrees = 54;   // 東経: degrees, minutes, seconds
+inline constexpr int kLongitudeDegrees = 54;  // 東経: degrees, minutes, seconds
 inline constexpr int kLongitudeMinutes = 55;
 inline constexpr int kLongitudeSeconds = 56;
-inline constexpr int kStyle = 57;              // 柱状図様式 (1 soil, 2 rock, 3)
-inline constexpr int kLocationCode2 = 58;      // コード2次
-inline constexpr int kLocationCode3 = 59;      // コード3次
+inline constexpr int kStyle = 57;          // 柱状図様式 (1 soil, 2 rock, 3)
+inline constexpr int kLocationCode2 = 58;  // コード2次
+inline constexpr int kLocationCode3 = 59;  // コード3次
 // The page-number footer.
-inline constexpr int kPageTextBefore = 61;            // text before the number
-inline constexpr int kFirstPageNumber = 62;           // number of the first page
-inline constexpr int kPageTextAfter = 63;             // text after the number
-inline constexpr int kPageVerticalReference = 64;     // 0 from the paper top, 1 from the column bottom
-inline constexpr int kPageFromPaperTop = 65;          // mm below the paper top
-inline constexpr int kPageBelowColumns = 66;          // mm below the column bottom
-inline constexpr int kPageHorizontalReference = 67;   // 0 from the left edge, 1 centred
-inline constexpr int kPageFromLeftEdge = 68;          // mm from the left paper edge
-inline constexpr int kPageCentreOffset = 69;          // mm off the centre, when centred
-inline constexpr int kStyle110 = 81;           // 地質柱状図様式 (DTD 1.10)
-inline constexpr int kFileKind = 82;           // 表示様式: the file kind code as decimal text
+inline constexpr int kPageTextBefore = 61;           // text before the number
+inline constexpr int kFirstPageNumber = 62;          // number of the first page
+inline constexpr int kPageTextAfter = 63;            // text after the number
+inline constexpr int kPageVerticalReference = 64;    // 0 from the paper top, 1 from the column bottom
+inline constexpr int kPageFromPaperTop = 65;         // mm below the paper top
+inline constexpr int kPageBelowColumns = 66;         // mm below the column bottom
+inline constexpr int kPageHorizontalReference = 67;  // 0 from the left edge, 1 centred
+inline constexpr int kPageFromLeftEdge = 68;         // mm from the left paper edge
+inline constexpr int kPageCentreOffset = 69;         // mm off the centre, when centred
+inline constexpr int kStyle110 = 81;                 // 地質柱状図様式 (DTD 1.10)
+inline constexpr int kFileKind = 82;                 // 表示様式: the file kind code as decimal text
 
 // Engineers (names and role labels) in consecutive slots.
 inline constexpr int kEngineers = 4;
@@ -101,7 +101,7 @@ inline constexpr int kTest = 2;         // "（…）試験" over the graph
 inline constexpr int kChart = 3;        // "（… ）図" over the graph
 inline constexpr int kFirstLegend = 5;  // 5 to 8 explain the marks of the P-Q diagrams
 inline constexpr int kLastLegend = 8;
-inline constexpr int kFlag = 10;        // "1" once the captions are set
+inline constexpr int kFlag = 10;  // "1" once the captions are set
 inline constexpr int kCount = 11;
 }  // namespace caption
 
@@ -202,11 +202,11 @@ inline constexpr int kProperty = 3;  // the property text
 // SptTable: blows "/" penetration, as in "50/20".
 namespace spt {
 inline constexpr int kStartDepth = 1;
-inline constexpr int kTotal = 2;         // total blows / total penetration
-inline constexpr int kBlows0To10 = 3;    // the three 10 cm parts, in consecutive columns
+inline constexpr int kTotal = 2;       // total blows / total penetration
+inline constexpr int kBlows0To10 = 3;  // the three 10 cm parts, in consecutive columns
 inline constexpr int kBlows10To20 = 4;
 inline constexpr int kBlows20To30 = 5;
-inline constexpr int kMark = 6;          // "0" from the XML reader
+inline constexpr int kMark = 6;  // "0" from the XML reader
 static_assert(kBlows20To30 == kBlows0To10 + 2);
 }  // namespace spt
 
@@ -230,9 +230,9 @@ inline constexpr int kPresence = 4;  // presence bits as decimal text
 namespace bit {
 inline constexpr int kShowsLevel = 1;
 inline constexpr int kShowsDate = 2;
-inline constexpr int kKindBelow = 4;  // the kind text below the symbol
-inline constexpr int kKindAbove = 8;  // ... above it, right-aligned
-inline constexpr int kKindRight = 16; // ... below it, right-aligned
+inline constexpr int kKindBelow = 4;   // the kind text below the symbol
+inline constexpr int kKindAbove = 8;   // ... above it, right-aligned
+inline constexpr int kKindRight = 16;  // ... below it, right-aligned
 inline constexpr int kXmlReaderRow = kShowsLevel | kShowsDate | kKindBelow;
 }  // namespace bit
 }  // namespace water_level
@@ -241,17 +241,17 @@ inline constexpr int kXmlReaderRow = kShowsLevel | kShowsDate | kKindBelow;
 // columns are moved to the soil layout (test depth, result, test name, mark).
 namespace in_situ {
 inline constexpr int kTestName = 0;
-inline constexpr int kTopDepth = 1;      // both layouts: the (top) test depth
+inline constexpr int kTopDepth = 1;  // both layouts: the (top) test depth
 inline constexpr int kBottomDepth = 2;
-inline constexpr int kResult = 3;        // or the deformation modulus
-inline constexpr int kExtra1 = 4;        // four columns the XML reader leaves empty
+inline constexpr int kResult = 3;  // or the deformation modulus
+inline constexpr int kExtra1 = 4;  // four columns the XML reader leaves empty
 inline constexpr int kExtra2 = 5;
 inline constexpr int kExtra3 = 7;
 inline constexpr int kExtra4 = 8;
-inline constexpr int kReadMark = 6;      // kMark in the layout as read
-inline constexpr int kSoilResult = 2;    // the soil layout
+inline constexpr int kReadMark = 6;    // kMark in the layout as read
+inline constexpr int kSoilResult = 2;  // the soil layout
 inline constexpr int kSoilTestName = 3;
-inline constexpr int kSoilMark = 4;      // kMark in the soil layout
+inline constexpr int kSoilMark = 4;  // kMark in the soil layout
 inline constexpr std::string_view kMark = "7";
 }  // namespace in_situ
 
@@ -273,7 +273,7 @@ inline constexpr int kFracture = 5;
 inline constexpr int kWeathering = 6;
 inline constexpr int kAlteration = 7;
 inline constexpr int kRockGrade = 8;
-inline constexpr int kPresence = 9;    // presence bits as decimal text
+inline constexpr int kPresence = 9;  // presence bits as decimal text
 inline constexpr int kFirstRockClass = kHardness;
 static_assert(kRockGrade == kFirstRockClass + 5);
 
@@ -292,8 +292,8 @@ inline constexpr int kAgeName = 3;
 
 namespace core_recovery {
 inline constexpr int kBottomDepth = 1;
-inline constexpr int kRecovery = 2;     // %
-inline constexpr int kLabelPlace = 3;   // where the value's label stands
+inline constexpr int kRecovery = 2;    // %
+inline constexpr int kLabelPlace = 3;  // where the value's label stands
 
 namespace label {
 inline constexpr int kAbove = 0;

@@ -5,7 +5,7 @@
 
 namespace tesmor {
 
-// Sorts a table's rows in ascending order of the depth text in column 1 (the
+// Sorts a table's rows in ascending order of the depth text in the key column (the
 // exchange sort: rows with equal keys are never exchanged).
 void SortTablesByDepth(TextTable& table);
 

@@ -68,7 +68,6 @@ bool IsUsableInstallFolder(std::string_view folder);
 // missing. False when the file cannot be written; an existing file is then unchanged.
 bool WritePointerFile(const std::string& path, std::string_view folder);
 
-
 // Creates the folder (and its parents) when missing; false when that fails.
 bool EnsureFolder(const std::string& folder);
 

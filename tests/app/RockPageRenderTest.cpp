@@ -54,9 +54,7 @@ class RockPageRender : public ::testing::Test {
     PageOutputOptions options;
     options.dpi = kDpi;
     QString error;
-    const auto draw = [&](Surface& surface, int number) {
-      EXPECT_TRUE(RenderPage(surface, ws, true, number).empty());
-    };
+    const auto draw = [&](Surface& surface, int number) { EXPECT_TRUE(RenderPage(surface, ws, true, number).empty()); };
     EXPECT_TRUE(WritePngPages(path, {pageNumber}, draw, options, &error)) << error.toStdString();
     return QImage(path);
   }
