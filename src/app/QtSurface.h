@@ -1,6 +1,7 @@
-// The drawing surface over a QPainter: a widget, a QPrinter, a QPdfWriter, a QImage
-// or a QSvgGenerator. Coordinates are device pixels of the paint device; the
-// resolution is the device's logical dpi unless given.
+// The drawing surface over a QPainter: a widget, a QPrinter, a QPdfWriter or a
+// QImage (SVG pages have a surface of their own, SvgSurface.h). Coordinates are
+// device pixels of the paint device; the resolution is the device's logical dpi
+// unless given.
 //
 // Pens follow the platform the sheets were designed on: widths in device pixels
 // (0 or 1 is one pixel), dashed styles only for one-pixel pens, their dash lengths
@@ -14,10 +15,10 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QRegion>
 #include <vector>
 
+#include "app/GdiConventions.h"
 #include "draw/Surface.h"
 
 class QPainter;
@@ -48,14 +49,14 @@ class QtSurface final : public Surface {
   void SetTextAlign(unsigned align) override { textAlign_ = align; }
   unsigned TextAlign() const override { return textAlign_; }
   void SetBackgroundMode(int mode) override { backgroundMode_ = mode; }
-  TextMetrics Metrics() const override;
+  TextMetrics Metrics() const override { return font_.cell(); }
   void TextOut(int x, int y, std::string_view text) override;
   PxSize TextExtent(std::string_view text) const override;
   void PushClip(const PxRect& rect) override;
   void PopClip() override;
 
   // The font selected last (for tests and diagnostics).
-  const QFont& Font() const { return font_; }
+  const QFont& Font() const { return font_.font(); }
 
  private:
   struct SavedClip {
@@ -65,7 +66,6 @@ class QtSurface final : public Surface {
 
   void UsePen(const Pen& pen);
   void UseBrush(const Brush& brush);
-  void UpdateMetrics();
 
   QPainter& painter_;
   int dpiX_;
@@ -76,10 +76,7 @@ class QtSurface final : public Surface {
   Brush brush_;
   bool brushSet_ = false;
   int arcDirection_ = AD_COUNTERCLOCKWISE;
-  QFont font_;
-  QFontMetricsF metrics_;
-  TextMetrics cell_;
-  int escapement_ = 0;
+  SelectedFont font_;
   Colour textColour_ = 0;
   unsigned textAlign_ = TA_LEFT | TA_TOP;
   int backgroundMode_ = OPAQUE;
