@@ -13,6 +13,7 @@ packages=(
   poppler-utils xvfb xauth
   qt6-translations-l10n
   desktop-file-utils shared-mime-info xdg-utils libxml2-utils libfile-mimeinfo-perl libglib2.0-bin
+  librsvg2-bin
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "app/PageOutput.h"
 #include "app/PageRenderer.h"
 #include "readers/ShellState.h"
+#include "record/BoringRecord.h"
 #include "record/TextUtil.h"
 
 namespace tesmor {
@@ -113,6 +114,7 @@ int ExportPages(const CommandLine& cl, Workspace& ws) {
   }
   options.pageSize = QPageSize(paper);
   options.dpi = cl.exportDpi;
+  options.title = QString::fromStdString(ws.record.heading(slot::kBoringName)).trimmed();
 
   const bool progress = pages.size() > 1;
   int done = 0;

@@ -6,10 +6,10 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <cmath>
 
 #include "app/QtSurface.h"
+#include "app/SvgSurface.h"
 
 namespace tesmor {
 
@@ -50,21 +50,23 @@ void DrawPages(QPainter& painter, int dpiX, int dpiY, const std::vector<int>& pa
   }
 }
 
+// The paper of the options in millimetres, turned for landscape.
+QSizeF PaperMm(const PageOutputOptions& options) {
+  const QSizeF mm = options.pageSize.size(QPageSize::Millimeter);
+  return options.orientation == QPageLayout::Landscape ? mm.transposed() : mm;
+}
+
 bool WriteSvgPage(const QString& path, int page, const PageDrawer& drawPage,
                   const PageOutputOptions& options, QString* error) {
   QSaveFile file(path);
   if (!OpenForWriting(file, error)) return false;
-  const QSize size = PagePixels(options);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&file);
-  svg.setResolution(options.dpi);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle(QFileInfo(path).completeBaseName());
-  QPainter painter;
-  if (!painter.begin(&svg)) return Fail(error, path + ": cannot draw");
-  DrawPages(painter, options.dpi, options.dpi, {page}, drawPage, [] {});
-  painter.end();
+  const QString title = options.title.isEmpty() ? QFileInfo(path).completeBaseName() : options.title;
+  SvgSurface svg(SvgPage{PaperMm(options), options.dpi, title});
+  drawPage(svg, page);
+  const std::string& document = svg.Finish();
+  if (file.write(document.data(), static_cast<qint64>(document.size())) != static_cast<qint64>(document.size())) {
+    return Fail(error, path + ": " + file.errorString());
+  }
   return Commit(file, error);
 }
 
@@ -90,10 +92,9 @@ bool WritePngPage(const QString& path, int page, const PageDrawer& drawPage,
 
 QSize PagePixels(const PageOutputOptions& options) {
   // From the paper's millimetres (A3 at 300 dpi is 3508 × 4961), not its rounded points.
-  const QSizeF mm = options.pageSize.size(QPageSize::Millimeter);
+  const QSizeF mm = PaperMm(options);
   const auto px = [&](double v) { return static_cast<int>(std::lround(v * options.dpi / 25.4)); };
-  const QSize size(px(mm.width()), px(mm.height()));
-  return options.orientation == QPageLayout::Landscape ? size.transposed() : size;
+  return QSize(px(mm.width()), px(mm.height()));
 }
 
 QString PageFilePath(const QString& path, int pageNumber, int pageCount) {

@@ -31,6 +31,8 @@ struct PageOutputOptions {
   // Device resolution of PDF, SVG and PNG output. At 300 dpi a one-pixel pen is a
   // normal thin line on paper.
   int dpi = 300;
+  // Title of SVG pages (the boring's name); empty: the file's name.
+  QString title;
 };
 
 // Size of a page in device pixels at the options' resolution.

@@ -77,7 +77,7 @@ TEST_F(PageOutput, SvgRulerMeasures100Mm) {
   ASSERT_TRUE(WriteSvgPages(path, {1}, DrawCalibration, options, &error)) << error.toStdString();
   const QString svg = QString::fromUtf8(ReadFile(path));
   const QRegularExpressionMatch size =
-      QRegularExpression(R"re(<svg width="([0-9.]+)mm" height="([0-9.]+)mm"\s+viewBox="0 0 (\d+) (\d+)")re")
+      QRegularExpression(R"re(<svg width="([0-9.]+)mm" height="([0-9.]+)mm"\s+viewBox="0 0 ([0-9.]+) ([0-9.]+)")re")
           .match(svg);
   ASSERT_TRUE(size.hasMatch()) << svg.left(300).toStdString();
   EXPECT_NEAR(size.captured(1).toDouble(), 297.0, 0.1);  // A3 portrait
@@ -92,12 +92,11 @@ TEST_F(PageOutput, SvgRulerMeasures100Mm) {
   const int xDown = Px(kCalibrationMarginMm + 185.0, options.dpi);
   double across = 0.0;
   double down = 0.0;
-  const QRegularExpression line(R"re(points="(\d+),(\d+) (\d+),(\d+) ")re");
+  const QRegularExpression line(R"re(M(\d+) (\d+)([HV])(\d+))re");
   for (const QRegularExpressionMatch& m : line.globalMatch(svg)) {
-    const int x1 = m.captured(1).toInt(), y1 = m.captured(2).toInt();
-    const int x2 = m.captured(3).toInt(), y2 = m.captured(4).toInt();
-    if (x1 == x0 && y1 == y0 && y2 == y0) across = std::max(across, (x2 - x1) * mmPerUnit);
-    if (x1 == xDown && x2 == xDown && y1 == y0) down = std::max(down, (y2 - y1) * mmPerUnit);
+    const int x = m.captured(1).toInt(), y = m.captured(2).toInt(), to = m.captured(4).toInt();
+    if (m.captured(3) == "H" && x == x0 && y == y0) across = std::max(across, (to - x) * mmPerUnit);
+    if (m.captured(3) == "V" && x == xDown && y == y0) down = std::max(down, (to - y) * mmPerUnit);
   }
   EXPECT_NEAR(across, 100.0, 0.1);
   EXPECT_NEAR(down, 100.0, 0.1);

@@ -2,16 +2,13 @@
 // TESMOR_SHEET_PNG_DIR set, the pages are kept there for a look.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 
 #include "AppTestSupport.h"
 #include "app/PageOutput.h"
 #include "app/PageRenderer.h"
 #include "app/Workspace.h"
-#include "draw/PatternCatalogue.h"
 #include "readers/DataLoader.h"
-#include "settings/Settings.h"
 #include "support/TestSupport.h"
 
 namespace tesmor {
@@ -33,15 +30,8 @@ constexpr double kLayerColumnsRightMm = 5.0 + 47.4;
 class RockPageRender : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureGuiApplication();
-    ApplyDefaultSettings(ws.settingsStore.settings);
-    LoadFonts(ws.settingsStore.settings.fonts, test::MakeTempFolder());
-    LoadBuiltInPatternColours(ws.settingsStore.patternColours);
-    dir = QString::fromStdString(test::MakeTempFolder());
-    if (const QByteArray keep = qgetenv("TESMOR_SHEET_PNG_DIR"); !keep.isEmpty()) {
-      dir = QString::fromLocal8Bit(keep);
-      QDir().mkpath(dir);
-    }
+    test::UseDefaultSheetSettings(ws);
+    dir = test::KeepFolder("TESMOR_SHEET_PNG_DIR");
   }
 
   bool Load(const std::string& fixture) {

@@ -3,7 +3,6 @@
 // heading band are kept there for a look.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <cmath>
 
@@ -117,11 +116,7 @@ class SheetRender : public ::testing::Test {
     test::EnsureGuiApplication();
     ApplyDefaultSettings(ws.settingsStore.settings);
     LoadFonts(ws.settingsStore.settings.fonts, test::MakeTempFolder());  // no font files: the default fonts
-    dir = QString::fromStdString(test::MakeTempFolder());
-    if (const QByteArray keep = qgetenv("TESMOR_SHEET_PNG_DIR"); !keep.isEmpty()) {
-      dir = QString::fromLocal8Bit(keep);
-      QDir().mkpath(dir);
-    }
+    dir = test::KeepFolder("TESMOR_SHEET_PNG_DIR");
   }
 
   QImage Render(int form, const QString& name) {
