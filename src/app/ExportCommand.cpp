@@ -96,7 +96,7 @@ int ExportPages(const CommandLine& cl, Workspace& ws) {
   page.TotalDepth = TotalDepth(ws.record);
 
   std::string error;
-  const std::vector<int> pages = ChoosePages(cl.exportPages, PageCount(page), error);
+  const std::vector<int> pages = ChoosePages(cl.exportPages, DataPageCount(page), error);
   if (pages.empty()) {
     std::fprintf(stderr, "tesmor: %s\n", error.c_str());
     return 2;

@@ -6,8 +6,9 @@
 namespace tesmor {
 
 double PageStep(const PageModel& page) {
-  const int step = page.DepthPerPage - page.OverlapDepth;
-  if (step > 0) return step;
+  // In 64 bits: the two come from settings and dialogs and may lie anywhere in int.
+  const long long step = static_cast<long long>(page.DepthPerPage) - page.OverlapDepth;
+  if (step > 0) return static_cast<double>(step);
   return page.DepthPerPage > 0 ? page.DepthPerPage : 1.0;
 }
 
@@ -16,6 +17,12 @@ int PageCount(const PageModel& page) {
   if (!(pages > 0.0)) return 1;
   if (pages > 100000.0) return 100001;
   return static_cast<int>(pages) + 1;
+}
+
+int DataPageCount(const PageModel& page) {
+  int pages = PageCount(page);
+  while (pages > 1 && PrintPageTop(page, pages) >= page.TotalDepth) --pages;
+  return pages;
 }
 
 double PrintPageTop(const PageModel& page, int pageNumber) {

@@ -30,6 +30,10 @@ double PageStep(const PageModel& page);
 // Pages of the boring from the print start depth: the whole steps plus one.
 int PageCount(const PageModel& page);
 
+// Pages of the boring that draw some of its data: PageCount less the pages at its end
+// whose top is at or below TotalDepth (at least 1). Exports write these.
+int DataPageCount(const PageModel& page);
+
 // Top depth of printed page n.
 double PrintPageTop(const PageModel& page, int pageNumber);
 

@@ -1,6 +1,7 @@
 #include "record/BoringRecord.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "record/TextUtil.h"
 
@@ -62,11 +63,31 @@ void ClearBoringData(BoringRecord& record) {
   for (auto& caption : record.GraphCaptions) caption.clear();
 }
 
+bool IsUsableDepth(double depth) { return std::isfinite(depth) && depth <= kDeepestUsableDepth; }
+
 double TotalDepth(const BoringRecord& record) {
   const int n = record.LayerTable.RowCount();
-  const double last = n > 0 ? TextToDouble(record.LayerTable.get(n, layer::kBottomDepth)) : 0.0;
+  double last = n > 0 ? TextToDouble(record.LayerTable.get(n, layer::kBottomDepth)) : 0.0;
+  if (!IsUsableDepth(last)) {
+    last = 0.0;
+    for (int row = 1; row < n; ++row) {
+      const double bottom = TextToDouble(record.LayerTable.get(row, layer::kBottomDepth));
+      if (IsUsableDepth(bottom)) last = std::max(last, bottom);
+    }
+  }
   const double drilled = TextToDouble(record.heading(slot::kTotalLength));
-  return std::max(last, drilled);
+  return IsUsableDepth(drilled) ? std::max(last, drilled) : last;
+}
+
+std::string UnusableTotalDepthText(const BoringRecord& record) {
+  const int n = record.LayerTable.RowCount();
+  if (n > 0) {
+    const std::string& last = record.LayerTable.get(n, layer::kBottomDepth);
+    if (!IsUsableDepth(TextToDouble(last))) return std::string(TrimBlanks(last));
+  }
+  const std::string& drilled = record.heading(slot::kTotalLength);
+  if (!IsUsableDepth(TextToDouble(drilled))) return std::string(TrimBlanks(drilled));
+  return {};
 }
 
 }  // namespace tesmor

@@ -63,8 +63,21 @@ struct BoringRecord {
 // layer row counters and the graph captions, before a load.
 void ClearBoringData(BoringRecord& record);
 
+// The deepest depth (m) the program draws or pages to: the deepest print start the
+// settings allow. A depth beyond it, infinite or not a number cannot be a real one.
+inline constexpr double kDeepestUsableDepth = 3000.0;
+
+// True for a depth the pages and drawing positions may use: finite and at most
+// kDeepestUsableDepth.
+bool IsUsableDepth(double depth);
+
 // The larger of the last layer's bottom depth and the total drilled length (0 when
-// empty).
+// empty). Depths that are not usable do not count: an unusable last bottom gives way
+// to the deepest usable layer bottom, an unusable drilled length to nothing.
 double TotalDepth(const BoringRecord& record);
+
+// The first depth among the last layer's bottom and the total drilled length that is
+// not usable, as the file wrote it; empty when both are usable (or empty).
+std::string UnusableTotalDepthText(const BoringRecord& record);
 
 }  // namespace tesmor

@@ -6,6 +6,7 @@
 #include "record/SjisText.h"
 #include "record/TextFile.h"
 #include "record/TextUtil.h"
+#include "settings/SettingRanges.h"
 #include "settings/SettingsLineFile.h"
 
 namespace tesmor {
@@ -25,7 +26,7 @@ void LoadFontFile(FontSetting& font, const std::string& path, double defaultSize
   if (lines.size() > 1) font.face = lines[1];
   // The colour is a 32-bit value kept in a long: larger numbers wrap as they did there.
   if (lines.size() > 2) font.colour = static_cast<ColourRef>(static_cast<unsigned long>(TextToLong(lines[2])));
-  if (lines.size() > 3) font.underline = TextToInt(lines[3]);
+  if (lines.size() > 3) font.underline = kUnderlineRange.Clamp(TextToInt(lines[3]));
   // Written so that "nan" also takes the default.
   if (!(font.size > kMinFontSizeExclusive && font.size <= kMaxFontSize)) font.size = defaultSize;
   if (SjisWidth(font.face) <= 1) font.face = std::string(kDefaultFontFace);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "record/TextUtil.h"
+#include "settings/SettingRanges.h"
 #include "settings/SettingsLineFile.h"
 #include "settings/SettingsLines.h"
 
@@ -18,13 +19,20 @@ void ApplyMarginRule(int& margin) {
 
 void ReadSettingLine(Settings& settings, const SettingLine& entry, const std::string& text) {
   switch (entry.type) {
-    case SettingType::Int: settings.*entry.intValue = StartsLikeNumber(text) > 0 ? TextToInt(text) : 0; break;
+    case SettingType::Int: {
+      const int value = StartsLikeNumber(text) > 0 ? TextToInt(text) : 0;
+      const SettingRange* range = FindSettingRange(entry.intValue);
+      settings.*entry.intValue = range != nullptr ? range->intRange.Clamp(value) : value;
+      break;
+    }
     case SettingType::Real: {
       // "1e999" or "nan" would carry an infinite or undefined factor into every
       // later computation; such a number reads as 0 like any other that does not
       // convert.
-      const double value = TextToDouble(text);
-      settings.*entry.realValue = std::isfinite(value) ? value : 0.0;
+      double value = TextToDouble(text);
+      if (!std::isfinite(value)) value = 0.0;
+      const SettingRange* range = FindSettingRange(entry.realValue);
+      settings.*entry.realValue = range != nullptr ? range->realRange.Clamp(value) : value;
       break;
     }
     case SettingType::Text: settings.*entry.textValue = text; break;

@@ -9,6 +9,7 @@
 #include "SheetFixture.h"
 #include "forms/SheetLayout.h"
 #include "record/Messages.h"
+#include "support/TestSupport.h"
 
 namespace tesmor {
 namespace {
@@ -120,6 +121,34 @@ TEST_F(Sheet, SurveyCompanyStandsUnderTheBodyAtTheRight) {
   EXPECT_EQ(company[1].points[0], (PxPoint{X(273.7 - 3.0), MapY(Depth(25.0), 50.2)}));
   EXPECT_EQ(company[1].flags, TA_RIGHT | TA_TOP);
   EXPECT_EQ(company[1].font.height, 13);  // font 1, 10 points at 96 dpi
+}
+
+TEST_F(Sheet, HandEditedSettingsDrawTheirPagesWithinTheirRanges) {
+  // A page step of 2147483647 − (−2147483648) m and a needle 2147483647 pixels wide
+  // once overflowed the page and the dial arithmetic. Read from a file they come in
+  // range, and both forms draw (the sanitizer build checks the arithmetic).
+  std::vector<std::string> lines(76, "");
+  lines[0] = "100";
+  lines[18] = "2147483647";
+  lines[19] = "2147483647";
+  lines[63] = "2147483647";
+  lines[64] = "-2147483648";
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  const std::string path = test::MakeTempFolder() + "/SysTesmor.ndx";
+  ASSERT_TRUE(test::WriteAll(path, text));
+  ASSERT_TRUE(ReadSettingsFile(settings, path));
+  page.DepthPerPage = settings.depthPerPage;
+  page.OverlapDepth = settings.pageOverlapDepth;
+  EXPECT_DOUBLE_EQ(PageStep(page), 400.0);
+  record.setHeading(slot::kDrillingAngle, "90");
+  record.LayerTable.set(1, 1, "12.5");
+  record.LayerTable.set(1, 2, "砂礫");
+  for (const int form : {kSoilForm, kRockForm}) {
+    Draw(form);
+    for (const RecordedOp& op : surface.ops) EXPECT_LE(op.pen.width, 21);  // a needle is 1 wider
+    EXPECT_FALSE(FormWideLines(form == kSoilForm ? 273.8 : 273.7, 20).empty());
+  }
 }
 
 }  // namespace

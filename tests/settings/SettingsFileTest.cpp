@@ -8,6 +8,7 @@
 
 #include "record/SjisText.h"
 #include "record/TextCodec.h"
+#include "settings/SettingRanges.h"
 #include "settings/SettingsLines.h"
 #include "settings/SettingsTestSupport.h"
 
@@ -104,8 +105,8 @@ TEST(SettingsFile, NumbersAreReadByTheirLeadingNumber) {
   };
   const Case cases[] = {
       {63, "abc", 0, 0},          {63, "12abc", 12, 0},     {63, " 7", 7, 0},
-      {63, "-0", 0, 0},           {63, "1e999", 1, 0},      {63, "99999999999", INT_MAX, 0},
-      {63, "-4.9", -4, 0},        {63, "", 0, 0},           {63, "+8", 8, 0},
+      {63, "-0", 0, 0},           {63, "1e999", 1, 0},      {63, "99999999999", 400, 0},
+      {63, "-4.9", 0, 0},         {63, "", 0, 0},           {63, "+8", 8, 0},
       {11, "abc", 0, 0.0},        {11, "2.5e1", 0, 25.0},   {11, "12.5kPa", 0, 12.5},
       {11, "1e999", 0, 0.0},      {11, "nan", 0, 0.0},      {11, "-1e999", 0, 0.0},
       {11, "1e-999", 0, 0.0},     {11, ".5", 0, 0.5},
@@ -130,6 +131,36 @@ TEST(SettingsFile, NumbersAreReadByTheirLeadingNumber) {
   Settings s;
   ASSERT_TRUE(ReadSettingsFile(s, FileWithLine(12, "-0")));
   EXPECT_TRUE(std::signbit(s.lugeonPressurePe));
+}
+
+TEST(SettingsFile, AbsurdNumbersAreBroughtIntoTheRangesOfTheirDialogs) {
+  struct Case {
+    int line;
+    std::string text;
+    double value;
+  };
+  const Case cases[] = {
+      // A hand-edited page step that overflowed the page arithmetic.
+      {63, "2147483647", 400},   {64, "-2147483648", 0},  {64, "11", 10},
+      // A needle 2147483647 pixels wide in the title dials.
+      {19, "2147483647", 20},    {18, "0", 1},            {18, "-7", 1},
+      {33, "1000", 100},         {23, "0", 1},            {35, "0", 0},
+      {1, "2", 1},               {5, "9", 3},             {48, "-1", 0},
+      {68, "99", 19},            {63, "0", 0},  // 0: the depth that fits the paper
+      {11, "5000", 1000.01},     {12, "-3", 0},           {11, "1000.01", 1000.01},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.line) + ": \"" + c.text + "\"");
+    Settings s;
+    ASSERT_TRUE(ReadSettingsFile(s, FileWithLine(c.line, c.text)));
+    const SettingLine* entry = FindSettingLine(c.line);
+    ASSERT_NE(entry, nullptr);
+    if (entry->type == SettingType::Real) {
+      EXPECT_EQ(s.*entry->realValue, c.value);
+    } else {
+      EXPECT_EQ(s.*entry->intValue, static_cast<int>(c.value));
+    }
+  }
 }
 
 TEST(SettingsFile, BadFilesReadWithoutHarm) {
@@ -189,7 +220,7 @@ TEST(SettingsFile, BadFilesReadWithoutHarm) {
   // taking a line of its own.
   Settings pieces;
   ASSERT_TRUE(ReadSettingsFile(pieces, WriteSettingsFile(test::Cp932Lines(longLine))));
-  EXPECT_EQ(pieces.maxBlowCountChoice, INT_MAX);
+  EXPECT_EQ(pieces.maxBlowCountChoice, 1);  // "3333…" brought into 0 to 1
   EXPECT_EQ(pieces.noteZeroBlows, std::string(99, '3'));
 }
 
@@ -198,7 +229,16 @@ Settings EveryStoredSettingChanged() {
   Settings s;
   for (const SettingLine& entry : kSettingLines) {
     switch (entry.type) {
-      case SettingType::Int: s.*entry.intValue = entry.line * 3 + 7; break;
+      case SettingType::Int: {
+        // A value inside the setting's range, other than the default (the margins,
+        // without a range, are set below).
+        const SettingRange* found = FindSettingRange(entry.intValue);
+        const IntRange range = found != nullptr ? found->intRange : IntRange{1, 100};
+        int value = range.min + entry.line % (range.max - range.min + 1);
+        if (value == entry.intDefault) value = value == range.max ? range.min : value + 1;
+        s.*entry.intValue = value;
+        break;
+      }
       case SettingType::Real: s.*entry.realValue = entry.line + 0.25; break;
       case SettingType::Text: s.*entry.textValue = "値" + std::to_string(entry.line); break;
     }
@@ -206,7 +246,7 @@ Settings EveryStoredSettingChanged() {
   s.leftMarginMm = 17;
   s.topMarginMm = 100;
   s.siConversionC = 98.0665;
-  s.lugeonPressurePe = -0.5;
+  s.lugeonPressurePe = 0.5;
   s.masterFileSetting = "/opt/土質/WdtvxTesmor.mst";
   s.gridColour = "0x00ff00";
   return s;
@@ -222,9 +262,9 @@ TEST(SettingsFile, SavedSettingsReadBackTheSame) {
   const std::vector<std::string> lines = test::LinesOf(bytes);
   ASSERT_EQ(lines.size(), 81u);
   EXPECT_EQ(lines[0], "100");
-  EXPECT_EQ(lines[1], "10");
+  EXPECT_EQ(lines[1], "1");
   EXPECT_EQ(lines[11], "98.0665");
-  EXPECT_EQ(lines[12], "-0.5");
+  EXPECT_EQ(lines[12], "0.5");
   EXPECT_EQ(lines[16], EncodeCp932("値16"));
   EXPECT_EQ(lines[53], EncodeCp932("/opt/土質/WdtvxTesmor.mst"));
   EXPECT_EQ(lines[61], "17");
