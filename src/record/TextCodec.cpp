@@ -53,64 +53,123 @@ std::size_t ConvertRun(Converter& conv, std::string_view in, std::string& out) {
 }
 }  // namespace
 
-bool IsWellFormedUtf8(std::string_view bytes) {
-  std::size_t i = 0;
+namespace {
+
+// The UTF-8 sequence that starts at bytes[i] (not ASCII): its length and whether it
+// is well formed. An ill-formed one is its maximal subpart (the lead byte and the
+// continuation bytes that still fit), at least one byte, which decodes as one U+FFFD.
+struct Utf8Step {
+  std::size_t length;
+  bool wellFormed;
+};
+
+Utf8Step Utf8StepAt(std::string_view bytes, std::size_t i) {
+  const auto c = static_cast<unsigned char>(bytes[i]);
+  std::size_t need = 0;
+  unsigned char lo = 0x80;
+  unsigned char hi = 0xBF;
+  if (c >= 0xC2 && c <= 0xDF) {
+    need = 1;
+  } else if (c == 0xE0) {
+    need = 2;
+    lo = 0xA0;
+  } else if ((c >= 0xE1 && c <= 0xEC) || c == 0xEE || c == 0xEF) {
+    need = 2;
+  } else if (c == 0xED) {
+    need = 2;
+    hi = 0x9F;
+  } else if (c == 0xF0) {
+    need = 3;
+    lo = 0x90;
+  } else if (c >= 0xF1 && c <= 0xF3) {
+    need = 3;
+  } else if (c == 0xF4) {
+    need = 3;
+    hi = 0x8F;
+  } else {
+    return {1, false};
+  }
+  for (std::size_t k = 1; k <= need; ++k) {
+    if (i + k >= bytes.size()) return {k, false};
+    const auto ck = static_cast<unsigned char>(bytes[i + k]);
+    if (k == 1 ? (ck < lo || ck > hi) : (ck < 0x80 || ck > 0xBF)) return {k, false};
+  }
+  return {need + 1, true};
+}
+
+// The end of the ASCII run from i, eight bytes at a time.
+std::size_t SkipAscii(std::string_view bytes, std::size_t i) {
   const std::size_t n = bytes.size();
-  while (i < n) {
-    // ASCII runs, eight bytes at a time.
-    while (i + 8 <= n) {
-      std::uint64_t word;
-      std::memcpy(&word, bytes.data() + i, sizeof word);
-      if ((word & 0x8080808080808080ULL) != 0) break;
-      i += 8;
-    }
-    if (i >= n) break;
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t need = 0;
-    unsigned char lo = 0x80;
-    unsigned char hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-      need = 1;
-    } else if (c == 0xE0) {
-      need = 2;
-      lo = 0xA0;
-    } else if (c >= 0xE1 && c <= 0xEC) {
-      need = 2;
-    } else if (c == 0xED) {
-      need = 2;
-      hi = 0x9F;
-    } else if (c >= 0xEE && c <= 0xEF) {
-      need = 2;
-    } else if (c == 0xF0) {
-      need = 3;
-      lo = 0x90;
-    } else if (c >= 0xF1 && c <= 0xF3) {
-      need = 3;
-    } else if (c == 0xF4) {
-      need = 3;
-      hi = 0x8F;
-    } else {
-      return false;
-    }
-    if (i + need >= n) return false;
-    const auto c1 = static_cast<unsigned char>(bytes[i + 1]);
-    if (c1 < lo || c1 > hi) return false;
-    for (std::size_t k = 2; k <= need; ++k) {
-      const auto ck = static_cast<unsigned char>(bytes[i + k]);
-      if (ck < 0x80 || ck > 0xBF) return false;
-    }
-    i += need + 1;
+  while (i + 8 <= n) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+    i += 8;
+  }
+  while (i < n && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+  return i;
+}
+
+struct Utf8Census {
+  std::size_t wellFormed = 0;  // multi-byte sequences
+  std::size_t damaged = 0;     // ill-formed subparts
+};
+
+Utf8Census CountUtf8(std::string_view bytes) {
+  Utf8Census census;
+  std::size_t i = SkipAscii(bytes, 0);
+  while (i < bytes.size()) {
+    const Utf8Step step = Utf8StepAt(bytes, i);
+    ++(step.wellFormed ? census.wellFormed : census.damaged);
+    i = SkipAscii(bytes, i + step.length);
+  }
+  return census;
+}
+
+// UTF-8 on the whole: well formed, or with at most one damaged place per this many
+// good multi-byte characters. Shift_JIS text read as UTF-8 has about one good
+// sequence per six or more damaged places, so the two cannot be mistaken.
+constexpr std::size_t kGoodPerDamaged = 8;
+
+bool IsUtf8OnTheWhole(const Utf8Census& census) {
+  return census.damaged == 0 || census.wellFormed >= kGoodPerDamaged * census.damaged;
+}
+
+// UTF-8 with each ill-formed subpart replaced by U+FFFD.
+std::string RepairUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + 16);
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const std::size_t run = SkipAscii(bytes, i);
+    out.append(bytes.substr(i, run - i));
+    i = run;
+    if (i >= bytes.size()) break;
+    const Utf8Step step = Utf8StepAt(bytes, i);
+    if (step.wellFormed) out.append(bytes.substr(i, step.length));
+    else out.append(kReplacementUtf8);
+    i += step.length;
+  }
+  return out;
+}
+
+}  // namespace
+
+bool IsWellFormedUtf8(std::string_view bytes) {
+  std::size_t i = SkipAscii(bytes, 0);
+  while (i < bytes.size()) {
+    const Utf8Step step = Utf8StepAt(bytes, i);
+    if (!step.wellFormed) return false;
+    i = SkipAscii(bytes, i + step.length);
   }
   return true;
 }
 
+bool IsMostlyUtf8(std::string_view bytes) { return IsUtf8OnTheWhole(CountUtf8(bytes)); }
+
 TextEncoding DetectEncoding(std::string_view bytes) {
   if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return TextEncoding::Utf8;
-  return IsWellFormedUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+  return IsMostlyUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
 std::string DecodeCp932(std::string_view bytes) {
@@ -162,23 +221,12 @@ std::string DecodeCp932(std::string_view bytes) {
 std::string DecodeFileText(std::string_view bytes, TextEncoding* detected) {
   const bool bom = bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
   if (bom) bytes.remove_prefix(kUtf8Bom.size());
-  const bool wellFormed = IsWellFormedUtf8(bytes);
-  const TextEncoding enc = bom || wellFormed ? TextEncoding::Utf8 : TextEncoding::Cp932;
+  const Utf8Census census = CountUtf8(bytes);
+  const TextEncoding enc = bom || IsUtf8OnTheWhole(census) ? TextEncoding::Utf8 : TextEncoding::Cp932;
   if (detected != nullptr) *detected = enc;
   if (enc == TextEncoding::Cp932) return DecodeCp932(bytes);
-  if (wellFormed) return std::string(bytes);
-  // A byte-order mark followed by malformed bytes: keep what is well formed.
-  std::string out;
-  out.reserve(bytes.size());
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    const std::size_t len = Utf8SequenceLength(bytes, pos);
-    const std::string_view seq = bytes.substr(pos, len);
-    if (IsWellFormedUtf8(seq)) out.append(seq);
-    else out.append(kReplacementUtf8);
-    pos += len;
-  }
-  return out;
+  if (census.damaged == 0) return std::string(bytes);
+  return RepairUtf8(bytes);
 }
 
 std::string EncodeCp932(std::string_view utf8) {
