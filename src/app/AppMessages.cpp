@@ -21,7 +21,9 @@ bool ShowMessageText(QWidget* parent, const QString& text, MessageButtons button
   return CurrentMessagePresenter()(parent, text, buttons);
 }
 
-void PrintMessage(int id) { std::fprintf(stderr, "tesmor: %s\n", std::string(MessageText(id)).c_str()); }
+void PrintMessage(int id, const std::string& arg) {
+  std::fprintf(stderr, "tesmor: %s\n", MessageText(id, arg).c_str());
+}
 
 bool ShowMessage(QWidget* parent, int id, const std::string& arg, MessageButtons buttons) {
   return ShowMessageText(parent, ToQString(MessageText(id, arg)), buttons);

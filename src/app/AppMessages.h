@@ -23,8 +23,9 @@ bool ShowMessageText(QWidget* parent, const QString& text, MessageButtons button
 // The message of a string-table id, with %1 replaced by arg.
 bool ShowMessage(QWidget* parent, int id, const std::string& arg = {}, MessageButtons buttons = MessageButtons::Ok);
 
-// The message of a string-table id on stderr, for work without a window.
-void PrintMessage(int id);
+// The message of a string-table id on stderr, for work without a window, with %1
+// replaced by arg.
+void PrintMessage(int id, const std::string& arg = {});
 
 inline QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 inline std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }

@@ -74,7 +74,7 @@ int RunExport(int argc, char** argv, const CommandLine& cl) {
   Workspace ws;
   LoadResult result;
   if (!LoadForCommandLine(ws, cl, result)) return 1;
-  for (const int id : result.notices) PrintMessage(id);
+  for (const int id : result.notices) PrintMessage(id, result.noticeDetails[id]);
   const auto app = MakeHeadlessApplication(argc, argv);
   return ExportPages(cl, ws);
 }
@@ -146,6 +146,7 @@ int RunGui(int argc, char** argv, const CommandLine& cl) {
 }  // namespace
 
 int RunTesmor(int argc, char** argv) {
+  IgnoreFileSizeSignal();
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   const CommandLine cl = ParseCommandLine(args);

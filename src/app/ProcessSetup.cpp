@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <clocale>
 #include <cstdlib>
 #include <string>
@@ -10,6 +11,8 @@
 #include "app/FontSetup.h"
 
 namespace tesmor {
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 void PrepareQtEnvironment() {
   if (std::getenv("XDG_RUNTIME_DIR") != nullptr) return;

@@ -4,6 +4,11 @@
 
 namespace tesmor {
 
+// A file-size limit (ulimit -f) must make a write fail with its error, which the
+// program reports and cleans up after, instead of killing the process with SIGXFSZ
+// halfway through a file. First thing of every run.
+void IgnoreFileSizeSignal();
+
 // Before the application object is created: a private runtime folder when the
 // session has none (batch jobs, cron, CI), so that Qt does not complain about it.
 void PrepareQtEnvironment();

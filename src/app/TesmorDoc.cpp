@@ -79,7 +79,7 @@ bool CTesmorDoc::ShowNotices(const LoadResult& result) {
   bool reformat = false;
   for (const int id : result.notices) {
     if (id != msg::kTryFormatAndOpen) {
-      ShowMessage(window_, id);
+      ShowMessageText(window_, ToQString(result.noticeText(id)));
       continue;
     }
     const std::string offer =

@@ -21,6 +21,11 @@ int LoadResult::errorMessageId() const {
   return msg::kNotReadable;
 }
 
+std::string LoadResult::noticeText(int id) const {
+  const auto detail = noticeDetails.find(id);
+  return MessageText(id, detail == noticeDetails.end() ? std::string_view() : std::string_view(detail->second));
+}
+
 std::string LoadResult::errorMessage(const std::string& path) const {
   const int id = errorMessageId();
   return id == 0 ? std::string() : MessageText(id, path);
@@ -54,6 +59,21 @@ DetectionStop Detect(std::string_view text, OpenPath path) {
     }
   }
   return stop;
+}
+
+// What the user must know of a loaded boring: the tables that could not take all the
+// rows of the file, and a depth that cannot be drawn.
+void NoticeLimits(LoadContext& context) {
+  const BoringRecord& record = context.record;
+  for (int t = 0; t < kTableCount; ++t) {
+    const TextTable& table = record.table(static_cast<TableId>(t));
+    if (table.refusedRows() == 0) continue;
+    context.Notice(msg::kRowLimitReached, std::string(table.layout().listLabel) + " " +
+                                              std::to_string(table.maxRows()) + "行まで");
+  }
+  if (const std::string depth = UnusableTotalDepthText(record); !depth.empty()) {
+    context.Notice(msg::kUnusableDepth, depth);
+  }
 }
 
 }  // namespace
@@ -101,11 +121,13 @@ LoadResult LoadBoringText(std::string_view text, OpenPath path, BoringRecord& re
 
   result.lastLineResult = lastLineResult;
   result.formSelector = FinishLoad(context, lastLineResult);
+  NoticeLimits(context);
   record.setHeading(slot::kFileKind, std::to_string(fileKind));
   shell.FileKind = fileKind;
   shell.LastLineResult = lastLineResult;
   shell.FormSelector = result.formSelector;
   result.notices = std::move(context.notices);
+  result.noticeDetails = std::move(context.noticeDetails);
   result.status = LoadStatus::Loaded;
   return result;
 }

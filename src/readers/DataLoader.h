@@ -6,6 +6,7 @@
 // leaves the boring on screen as it was.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,8 +50,13 @@ struct LoadResult {
   // Message ids for the user, in order: 204 and 4010 from the detection, then
   // whatever the reader raised (4019 ...).
   std::vector<int> notices;
+  // The "%1" of a notice's message, by id (the tables that were full, the depth that
+  // could not be used).
+  std::map<int, std::string> noticeDetails;
 
   bool loaded() const { return status == LoadStatus::Loaded; }
+  // The text of a notice, with its detail filled in.
+  std::string noticeText(int id) const;
   // The message id that explains a failed load (0 when loaded).
   int errorMessageId() const;
   // The message text of a failed load, with the path filled in.

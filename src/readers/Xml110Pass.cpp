@@ -23,7 +23,7 @@ class Pass110 final : public XmlPass {
 
  private:
   const std::string& C(int column) const { return state_.scratch[static_cast<std::size_t>(column)]; }
-  bool NewRow(int& row) { return NextRow(state_, state_.maxRows, row); }
+  bool NewRow(int& row) { return TakeGroupRow(record_, state_, row); }
   std::string MonthDay() const { return C(4) + "/" + C(5); }
 
   LoadContext& context_;

@@ -43,7 +43,7 @@ class CommonPass final : public XmlPass {
 
  private:
   const std::string& C(int column) const { return state_.scratch[static_cast<std::size_t>(column)]; }
-  bool NewRow(int& row) { return NextRow(state_, state_.maxRows, row); }
+  bool NewRow(int& row) { return TakeGroupRow(record_, state_, row); }
 
   void CommitLayer();
   void CommitSpt();
@@ -242,6 +242,7 @@ void CommonPass::CommitRockClass() {
     colours.set(row, colour::kFirstRockClass + kind, code);
     colours.set(row, colour::kPresence, std::to_string(bit | colour::bit::kClassRecord));
   } else {
+    colours.RefuseRow();
     return;
   }
   facts_.hasRockData = true;

@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "readers/Xml110Tables.h"
 #include "readers/XmlConversions.h"
 #include "readers/XmlElementLoop.h"
+#include "readers/XmlElementTables.h"
 #include "record/GeologyComposer.h"
 #include "record/TextUtil.h"
 
@@ -47,7 +49,42 @@ int FindOrAddDepthRow(TextTable& table, std::string_view depth, int limit) {
   const int row = FindDepthRow(table, TextToDouble(depth), limit, &freeRow);
   if (row > 0) return row;
   if (freeRow > 0) table.set(freeRow, kKeyColumn, depth);
+  else table.RefuseRow();
   return freeRow;
+}
+
+namespace {
+
+// The table whose rows a group's records become (those a new row is taken for).
+TextTable* GroupTable(BoringRecord& record, int group) {
+  switch (group) {
+    case xml_group::kRockSoil:
+    case xml_group::kSoilRockKind:
+    case xml_group::kGeology110: return &record.LayerTable;
+    case xml_group::kColour:
+    case xml_group::kColour110: return &record.ColourTable;
+    case xml_group::kSpt: return &record.SptTable;
+    case xml_group::kLugeon: return &record.LugeonTable;
+    case xml_group::kObservation: return &record.ObservationTable;
+    case xml_group::kSample: return &record.SampleTable;
+    case xml_group::kLateralLoad:
+    case xml_group::kOtherInSitu: return &record.InSituTable;
+    case xml_group::kGeoAge: return &record.GeoAgeTable;
+    case xml_group::kWaterLevel: return &record.WaterLevelTable;
+    case xml_group::kHoleDiameter: return &record.DrillingProgressTable;
+    case xml_group::kFaultZone: return &record.FaultZoneTable;
+    case xml_group::kCoreRecovery: return &record.CoreRecoveryTable;
+    case xml_group::kCoreLength: return &record.CoreLengthRqdTable;
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+bool TakeGroupRow(BoringRecord& record, XmlPassState& state, int& row) {
+  if (NextRow(state, state.maxRows, row)) return true;
+  if (TextTable* table = GroupTable(record, state.currentGroup)) table->RefuseRow();
+  return false;
 }
 
 void OrFlags(TextTable& table, int row, int col, int bits) {
@@ -116,7 +153,10 @@ bool WriteDrillingDateRow(LoadContext& context, XmlPassState& state, std::string
   const bool rock = context.xmlBoring.ReadAsRock();
   TextTable& table = rock ? record.DrillingConditionTable : record.DrillingProgressTable;
   int row = 0;
-  if (!NextRow(state, table.maxRows(), row)) return false;
+  if (!NextRow(state, table.maxRows(), row)) {
+    table.RefuseRow();
+    return false;
+  }
   // Both tables keep the depth and the date in the same columns.
   static_assert(drilling_condition::kBottomDepth == drilling_progress::kBottomDepth &&
                 drilling_condition::kDate == drilling_progress::kDate);

@@ -18,8 +18,12 @@ bool DepthsMatch(double a, double b);
 int FindDepthRow(const TextTable& table, double depth, int limit, int* freeRow = nullptr);
 
 // The row found by FindDepthRow, else the free row, which takes depth as its key.
-// 0 when neither exists within limit.
+// 0 when neither exists within limit (the table counts the refused row).
 int FindOrAddDepthRow(TextTable& table, std::string_view depth, int limit);
+
+// The next row of the current group's table (NextRow within the group's limit); when
+// the table is full the table counts the refused row and the result is false.
+bool TakeGroupRow(BoringRecord& record, XmlPassState& state, int& row);
 
 // Column col of a row read as an integer, OR bits, written back as decimal text.
 void OrFlags(TextTable& table, int row, int col, int bits);

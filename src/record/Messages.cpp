@@ -38,6 +38,8 @@ constexpr std::array kMessages = {
     Entry{msg::kCannotCreateFont, "Can't create font"},
     Entry{msg::kFileTooLarge, "ファイルが大きすぎて読み込めません\n（%1）"},
     Entry{msg::kOfferFormatAndOpen, "このファイルを今すぐ「整形して開く」で開き直しますか？"},
+    Entry{msg::kRowLimitReached, "表の行数が上限を超えたため、一部のデータを読み込んでいません.\n（%1）"},
+    Entry{msg::kUnusableDepth, "扱えない深度の値があります（%1）.\n使える最も深い深度までを表示します."},
 };
 }  // namespace
 

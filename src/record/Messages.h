@@ -28,6 +28,8 @@ inline constexpr int kSaveProgramInFolder = 9004;
 inline constexpr int kCannotCreateFont = 9005;
 inline constexpr int kFileTooLarge = 9006;
 inline constexpr int kOfferFormatAndOpen = 9007;
+inline constexpr int kRowLimitReached = 9008;
+inline constexpr int kUnusableDepth = 9009;
 }  // namespace msg
 
 // The text of a message id; empty for an unknown id.

@@ -42,6 +42,7 @@ int TextTable::RowCountBy(int column) const {
 
 void TextTable::Clear() {
   for (auto& c : cells_) c.clear();
+  refusedRows_ = 0;
 }
 
 void TextTable::SwapRows(int a, int b) {

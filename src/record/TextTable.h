@@ -34,6 +34,11 @@ class TextTable {
   // Same rule on another column.
   int RowCountBy(int column) const;
 
+  // A reader had a row for the table when it was full, and dropped it. The load
+  // tells the user (the count is emptied with the table).
+  void RefuseRow() { ++refusedRows_; }
+  int refusedRows() const { return refusedRows_; }
+
   // Empties every cell.
   void Clear();
   // Exchanges two whole rows.
@@ -42,6 +47,7 @@ class TextTable {
  private:
   const TableLayout* layout_;
   int rows_;
+  int refusedRows_ = 0;
   std::vector<std::string> cells_;
 };
 
