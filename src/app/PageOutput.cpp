@@ -1,5 +1,6 @@
 #include "app/PageOutput.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -27,9 +28,16 @@ bool OpenForWriting(QSaveFile& file, QString* error) {
   return Fail(error, file.fileName() + ": " + file.errorString());
 }
 
-bool Commit(QSaveFile& file, QString* error) {
-  if (file.commit()) return true;
-  return Fail(error, file.fileName() + ": " + file.errorString());
+// Writes the bytes a painter produced and renames the file into place. The painters
+// write to their device without looking at the results, so they draw into memory and
+// a short write here (a full disk, a file-size limit) fails the whole file.
+bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString* error) {
+  if (file.write(bytes) == bytes.size() && file.flush() && file.commit()) return true;
+  const QString reason = file.error() != QFileDevice::NoError
+                             ? file.errorString()
+                             : QStringLiteral("could not be written whole (the disk is full or the file too large)");
+  file.cancelWriting();
+  return Fail(error, file.fileName() + ": " + reason);
 }
 
 QPageLayout LayoutOf(const PageOutputOptions& options) {
@@ -64,10 +72,7 @@ bool WriteSvgPage(const QString& path, int page, const PageDrawer& drawPage,
   SvgSurface svg(SvgPage{PaperMm(options), options.dpi, title});
   drawPage(svg, page);
   const std::string& document = svg.Finish();
-  if (file.write(document.data(), static_cast<qint64>(document.size())) != static_cast<qint64>(document.size())) {
-    return Fail(error, path + ": " + file.errorString());
-  }
-  return Commit(file, error);
+  return WriteAndCommit(file, QByteArray::fromRawData(document.data(), static_cast<qsizetype>(document.size())), error);
 }
 
 bool WritePngPage(const QString& path, int page, const PageDrawer& drawPage,
@@ -84,8 +89,10 @@ bool WritePngPage(const QString& path, int page, const PageDrawer& drawPage,
   }
   QSaveFile file(path);
   if (!OpenForWriting(file, error)) return false;
-  if (!image.save(&file, "PNG")) return Fail(error, path + ": cannot write the image");
-  return Commit(file, error);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return Fail(error, path + ": cannot write the image");
+  return WriteAndCommit(file, buffer.data(), error);
 }
 
 }  // namespace
@@ -110,8 +117,10 @@ bool WritePdf(const QString& path, const std::vector<int>& pages, const PageDraw
               const PageOutputOptions& options, QString* error) {
   QSaveFile file(path);
   if (!OpenForWriting(file, error)) return false;
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&buffer);
     pdf.setResolution(options.dpi);
     pdf.setPageLayout(LayoutOf(options));
     pdf.setCreator(QStringLiteral("Tesmor"));
@@ -121,7 +130,7 @@ bool WritePdf(const QString& path, const std::vector<int>& pages, const PageDraw
     DrawPages(painter, options.dpi, options.dpi, pages, drawPage, [&] { pdf.newPage(); });
     painter.end();
   }
-  return Commit(file, error);
+  return WriteAndCommit(file, buffer.data(), error);
 }
 
 bool WriteSvgPages(const QString& path, const std::vector<int>& pages, const PageDrawer& drawPage,

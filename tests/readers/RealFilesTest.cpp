@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "readers/LoadHelpers.h"
+#include "record/SjisText.h"
+#include "record/TextCodec.h"
 
 namespace tesmor::test {
 namespace {
@@ -61,6 +63,47 @@ TEST_P(RealFiles, LoadTheSameFromBothEncodings) {
       EXPECT_NE(t.get(row, 1) + "|" + t.get(row, 2), t.get(row - 1, 1) + "|" + t.get(row - 1, 2))
           << t.layout().name << " row " << row;
     }
+  }
+}
+
+// A file cut inside a character, as a transfer that stopped early leaves it, at 20
+// points: the UTF-8 copy still reads as UTF-8 (U+FFFD for the cut character), the
+// Shift_JIS copy as Shift_JIS, and both load the same boring.
+TEST_P(RealFiles, CutCopiesStillLoadAlikeFromBothEncodings) {
+  const std::string utf8 = ReadAll(FixturePath("real/" + GetParam() + ".utf8.xml"));
+  const std::string sjis = ReadAll(FixturePath("real/" + GetParam() + ".sjis.xml"));
+  ASSERT_FALSE(utf8.empty());
+  const std::string text = DecodeFileText(utf8);
+  // The byte offsets of the multi-byte characters of each file (the two differ in
+  // their ASCII declaration only).
+  const auto places = [](const std::string& decoded, bool sjisBytes) {
+    std::vector<std::size_t> offsets;
+    std::size_t offset = 0;
+    for (std::size_t pos = 0; pos < decoded.size();) {
+      const std::size_t length = Utf8SequenceLength(decoded, pos);
+      const std::size_t bytes = sjisBytes ? static_cast<std::size_t>(SjisCharWidthAt(decoded, pos)) : length;
+      if (length > 1 && SjisCharWidthAt(decoded, pos) == 2) offsets.push_back(offset);
+      offset += bytes;
+      pos += length;
+    }
+    return offsets;
+  };
+  const std::vector<std::size_t> inUtf8 = places(text, false);
+  const std::vector<std::size_t> inSjis = places(DecodeFileText(sjis), true);
+  ASSERT_EQ(inUtf8.size(), inSjis.size());
+  ASSERT_GT(inUtf8.size(), 20U);
+  for (int k = 1; k <= 20; ++k) {
+    const std::size_t n = inUtf8.size() * static_cast<std::size_t>(k) / 21;
+    SCOPED_TRACE("cut at byte " + std::to_string(inUtf8[n]));
+    const std::string utf8Cut = utf8.substr(0, inUtf8[n] + 1);  // the lead byte only
+    const std::string sjisCut = sjis.substr(0, inSjis[n] + 1);
+    EXPECT_EQ(DetectEncoding(utf8Cut), TextEncoding::Utf8);
+    EXPECT_EQ(DetectEncoding(sjisCut), TextEncoding::Cp932);
+    EXPECT_EQ(DecodeFileText(utf8Cut), text.substr(0, inUtf8[n]) + "\xEF\xBF\xBD");
+    const auto fromUtf8 = LoadText(DecodeFileText(utf8Cut));
+    const auto fromSjis = LoadText(DecodeFileText(sjisCut));
+    ASSERT_TRUE(fromUtf8->result.loaded());
+    EXPECT_EQ(FirstDifference(*fromUtf8, *fromSjis), "");
   }
 }
 

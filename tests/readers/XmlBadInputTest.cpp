@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "readers/LoadHelpers.h"
+#include "record/Messages.h"
 
 namespace tesmor::test {
 namespace {
@@ -41,6 +42,59 @@ TEST(XmlBadInput, ManyRecordsInOneGroupStayWithinTheLimits) {
   ASSERT_TRUE(b->result.loaded());
   EXPECT_EQ(b->table(TableId::CoreLengthRqd).RowCount(), 250);
   EXPECT_EQ(b->table(TableId::Colour).RowCount(), 250);
+  // The user is told which tables could not take every row (the 400 depths of RQD
+  // fill 250 rows and find their row after that).
+  EXPECT_EQ(b->result.notices, (std::vector<int>{msg::kRowLimitReached}));
+  EXPECT_EQ(b->result.noticeText(msg::kRowLimitReached),
+            "表の行数が上限を超えたため、一部のデータを読み込んでいません.\n（性状 250行まで、コア長RQD 250行まで）");
+}
+
+std::string Layers(int count, std::string_view lastDepth = {}) {
+  std::string core;
+  for (int i = 1; i <= count; ++i) {
+    const std::string depth = i == count && !lastDepth.empty() ? std::string(lastDepth) : std::to_string(i) + ".0";
+    core += "<岩石土区分><岩石土区分_下端深度>" + depth + "</岩石土区分_下端深度>"
+            "<岩石土区分_岩石土名>砂</岩石土区分_岩石土名></岩石土区分>\n";
+  }
+  return core;
+}
+
+TEST(XmlBadInput, LimitsOfTheRecordAreSaidAloud) {
+  struct Case {
+    const char* name;
+    std::string core;
+    std::vector<int> notices;
+    std::string detail;
+    double totalDepth;
+  };
+  const Case cases[] = {
+      {"250 layers fit", Layers(250), {}, "", 250.0},
+      {"the 251st layer is dropped", Layers(251), {msg::kRowLimitReached}, "土質地質名 250行まで", 250.0},
+      {"100 in-situ tests of two kinds and one more",
+       std::string("<孔内水平載荷試験><孔内水平載荷試験_試験深度>1.0</孔内水平載荷試験_試験深度></孔内水平載荷試験>\n") +
+           [] {
+             std::string more;
+             for (int i = 0; i < 100; ++i) {
+               more += "<その他原位置試験><その他原位置試験_上端深度>" + std::to_string(i) +
+                       "</その他原位置試験_上端深度></その他原位置試験>\n";
+             }
+             return more;
+           }(),
+       {msg::kRowLimitReached}, "原位置試験 100行まで", 0.0},
+      {"a bottom 1e9 m deep", Layers(3, "1e9"), {msg::kUnusableDepth}, "1e9", 2.0},
+      {"an infinite bottom", Layers(3, "+inf"), {msg::kUnusableDepth}, "+inf", 2.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto b = LoadText(BoringFile(c.core));
+    ASSERT_TRUE(b->result.loaded());
+    EXPECT_EQ(b->result.notices, c.notices);
+    if (!c.notices.empty()) {
+      EXPECT_NE(b->result.noticeText(c.notices[0]).find("（" + c.detail + "）"), std::string::npos)
+          << b->result.noticeText(c.notices[0]);
+    }
+    EXPECT_DOUBLE_EQ(TotalDepth(b->record), c.totalDepth);
+  }
 }
 
 TEST(XmlBadInput, HugeValuesAndRepeatedStartTags) {

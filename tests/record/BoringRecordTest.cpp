@@ -44,6 +44,37 @@ TEST(BoringRecord, TotalDepthIsTheDeeperOfLastLayerAndDrilledLength) {
   EXPECT_DOUBLE_EQ(TotalDepth(BoringRecord{}), 0.0);
 }
 
+TEST(BoringRecord, DepthsThatCannotBeRealDoNotMakeTheTotalDepth) {
+  struct Case {
+    const char* last;     // bottom of the last of three layers (2.5 and 7.5 above it)
+    const char* drilled;  // slot 37
+    double total;
+    const char* unusable;
+  };
+  const Case cases[] = {
+      {"12.0", "", 12.0, ""},
+      {"1e9", "", 7.5, "1e9"},          // the deepest usable layer bottom
+      {"1e999", "20", 20.0, "1e999"},  // infinite
+      {"+nan", "", 7.5, "+nan"},
+      {"inf", "", 7.5, ""},             // not a depth at all: the layers end above it
+      {"1e308", "1e308", 7.5, "1e308"},
+      {"3000", "", 3000.0, ""},         // the deepest print start is still usable
+      {"3000.01", "", 7.5, "3000.01"},
+      {"12.0", "-inf", 12.0, "-inf"},
+      {"12.0", "5e3", 12.0, "5e3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.last) + " / " + c.drilled);
+    BoringRecord r;
+    r.LayerTable.set(1, 1, "2.5");
+    r.LayerTable.set(2, 1, "7.5");
+    r.LayerTable.set(3, 1, c.last);
+    r.setHeading(slot::kTotalLength, c.drilled);
+    EXPECT_DOUBLE_EQ(TotalDepth(r), c.total);
+    EXPECT_EQ(UnusableTotalDepthText(r), c.unusable);
+  }
+}
+
 TEST(BoringRecord, ClearEmptiesEverythingButSlot89) {
   BoringRecord r;
   for (int s = 0; s < kHeadingSlots; ++s) r.setHeading(s, "x");

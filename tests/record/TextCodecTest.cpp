@@ -33,6 +33,42 @@ TEST(TextCodec, UndecodableBytesBecomeReplacementCharacters) {
   EXPECT_EQ(EncodeCp932("a😀b"), "a?b");
 }
 
+TEST(TextCodec, AFewDamagedBytesLeaveAFileUtf8) {
+  const std::string good = "<地質名>砂礫混じり粘土</地質名>";  // 11 three-byte characters
+  const std::string ufffd = "\xEF\xBF\xBD";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    TextEncoding encoding;
+    std::string text;  // decoded (UTF-8 cases)
+  };
+  const Case cases[] = {
+      {"cut inside the last character", good + "砂" + "\xE7\xA4", TextEncoding::Utf8, good + "砂" + ufffd},
+      {"a stray 0xFF", good + "\xFF" + good, TextEncoding::Utf8, good + ufffd + good},
+      {"a lone continuation byte", good + "\x82" + good, TextEncoding::Utf8, good + ufffd + good},
+      // A broken sequence is one U+FFFD, and the byte that broke it is read again.
+      {"a sequence broken by ASCII", good + "\xE7\xA4<" + good, TextEncoding::Utf8, good + ufffd + "<" + good},
+      {"an overlong form", good + "\xC0\xAF" + good, TextEncoding::Utf8, good + ufffd + ufffd + good},
+      {"a few damaged places among many good", good + "\xFF" + good + "\xE7" + good, TextEncoding::Utf8,
+       good + ufffd + good + ufffd + good},
+      // More damage than a few: the file is not UTF-8 on the whole.
+      {"damage everywhere", "砂\xFF礫\xFF粘\xFF土\xFF", TextEncoding::Cp932, ""},
+      {"short Shift_JIS", EncodeCp932("砂礫混じり粘土"), TextEncoding::Cp932, ""},
+      {"one stray byte in ASCII", "<a>\xB1</a>", TextEncoding::Cp932, ""},  // ｱ in CP932
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TextEncoding detected = TextEncoding::Utf8;
+    const std::string text = DecodeFileText(c.bytes, &detected);
+    EXPECT_EQ(detected, c.encoding);
+    EXPECT_EQ(DetectEncoding(c.bytes), c.encoding);
+    EXPECT_TRUE(IsWellFormedUtf8(text));
+    if (c.encoding == TextEncoding::Utf8) {
+      EXPECT_EQ(text, c.text);
+    }
+  }
+}
+
 TEST(TextCodec, BinaryBytesNeverFailToDecode) {
   std::string bytes;
   for (int i = 0; i < 256; ++i) bytes.push_back(static_cast<char>(i));
