@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case RunMode::Dump: Require(!cl.file.empty()); break;
     case RunMode::Reformat: Require(!cl.output.empty() && !cl.file.empty()); break;
     case RunMode::PatternLegend: Require(!cl.output.empty()); break;
-    case RunMode::Gui:
+    case RunMode::Gui: break;
     case RunMode::Help:
-    case RunMode::Version: break;
+    case RunMode::Version: return 0;  // they win over whatever else was given
   }
   Require(cl.exportDpi >= 10 && cl.exportDpi <= 2400);
   Require(cl.form.empty() || cl.form == "soil" || cl.form == "rock");
