@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Tesmor and runs every test, in the release and the asan (AddressSanitizer +
-# UndefinedBehaviorSanitizer) builds. Installs what it needs first.
+# UndefinedBehaviorSanitizer, leaks checked) builds, then every fuzz harness for 20
+# seconds on its seed inputs. Installs what it needs first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,4 +15,8 @@ for preset in release asan; do
   echo "== ${preset}: test"
   ctest --preset "${preset}" -j "${jobs}"
 done
+echo "== fuzz: configure and build"
+cmake --preset fuzz -DTESMOR_WERROR=ON >/dev/null
+cmake --build --preset fuzz -j "${jobs}"
+scripts/fuzz.sh 20
 echo "All tests passed."
