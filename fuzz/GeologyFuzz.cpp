@@ -1,7 +1,5 @@
 // libFuzzer harness: geology-name composition, the master file and the pattern
 // catalogue file on arbitrary bytes. The first byte chooses what the rest feeds.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "draw/PatternCatalogue.h"
 #include "record/GeologyComposer.h"
 #include "record/GeologyMasterFile.h"
@@ -17,22 +16,14 @@
 
 namespace {
 
-// The scratch file of this process, removed at exit (a plain array outlives the
-// exit handlers, a std::string would not).
-const char* ScratchFile() {
-  static char path[64] = {};
-  if (path[0] == '\0') {
-    std::snprintf(path, sizeof path, "/tmp/tesmor-geology-fuzz-%ld", static_cast<long>(::getpid()));
-    std::atexit([] { std::remove(path); });
-  }
+const std::string& ScratchFile() {
+  static const std::string path = tesmor::fuzz::ScratchPath("geology");
   return path;
 }
 
 bool WriteScratch(std::string_view bytes) {
-  std::FILE* f = std::fopen(ScratchFile(), "wb");
-  if (f == nullptr) return false;
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
+  tesmor::fuzz::WriteBytes(ScratchFile(), bytes);
+  return true;
 }
 
 void Compose(const tesmor::GeologyClassTable& table, std::string_view name) {
