@@ -142,8 +142,8 @@ TEST_F(Sheet, HandEditedSettingsDrawTheirPagesWithinTheirRanges) {
   page.OverlapDepth = settings.pageOverlapDepth;
   EXPECT_DOUBLE_EQ(PageStep(page), 400.0);
   record.setHeading(slot::kDrillingAngle, "90");
-  record.LayerTable.set(1, 1, "12.5");
-  record.LayerTable.set(1, 2, "砂礫");
+  record.LayerTable.set(1, layer::kBottomDepth, "12.5");
+  record.LayerTable.set(1, layer::kGeologyName1, "砂礫");
   for (const int form : {kSoilForm, kRockForm}) {
     Draw(form);
     for (const RecordedOp& op : surface.ops) EXPECT_LE(op.pen.width, 21);  // a needle is 1 wider

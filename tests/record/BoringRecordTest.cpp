@@ -66,9 +66,9 @@ TEST(BoringRecord, DepthsThatCannotBeRealDoNotMakeTheTotalDepth) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.last) + " / " + c.drilled);
     BoringRecord r;
-    r.LayerTable.set(1, 1, "2.5");
-    r.LayerTable.set(2, 1, "7.5");
-    r.LayerTable.set(3, 1, c.last);
+    r.LayerTable.set(1, layer::kBottomDepth, "2.5");
+    r.LayerTable.set(2, layer::kBottomDepth, "7.5");
+    r.LayerTable.set(3, layer::kBottomDepth, c.last);
     r.setHeading(slot::kTotalLength, c.drilled);
     EXPECT_DOUBLE_EQ(TotalDepth(r), c.total);
     EXPECT_EQ(UnusableTotalDepthText(r), c.unusable);
